@@ -1,0 +1,6 @@
+# Cross build for 32-bit Windows with Debian's MinGW-w64.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(QUILLNOTE_TRIPLET i686-w64-mingw32)
+set(QUILLNOTE_BITNESS 32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,65 @@
+// The library's standard entry points.
+
+#include "ClassFactory.h"
+#include "HResult.h"
+#include "Module.h"
+#include "Registration.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+using namespace quillnote;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        setModuleInstance(instance);
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+STDAPI DllCanUnloadNow() { return moduleInUse() ? S_FALSE : S_OK; }
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object)
+{
+    try {
+        return getClassObject(clsid, iid, object);
+    }
+    CATCH_RETURN()
+}
+
+STDAPI DllRegisterServer()
+{
+    try {
+        return registerServer(RegistrationScope::Machine);
+    }
+    CATCH_RETURN()
+}
+
+STDAPI DllUnregisterServer()
+{
+    try {
+        return unregisterServer(RegistrationScope::Machine);
+    }
+    CATCH_RETURN()
+}
+
+// regsvr32 /i:user (with /n) registers for the current user only, without
+// administrator rights; /i:machine or no command line does what
+// DllRegisterServer does. /u with the same switch removes it again.
+STDAPI DllInstall(BOOL install, LPCWSTR commandLine)
+{
+    try {
+        RegistrationScope scope = RegistrationScope::Machine;
+        if (commandLine && *commandLine) {
+            if (_wcsicmp(commandLine, L"user") == 0)
+                scope = RegistrationScope::User;
+            else if (_wcsicmp(commandLine, L"machine") != 0)
+                return E_INVALIDARG;
+        }
+        return install ? registerServer(scope) : unregisterServer(scope);
+    }
+    CATCH_RETURN()
+}

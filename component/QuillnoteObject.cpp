@@ -1,0 +1,190 @@
+#include "QuillnoteObject.h"
+
+#include "Bstr.h"
+#include "HResult.h"
+#include "forms/Screen.h"
+
+#include <new>
+
+namespace quillnote {
+
+namespace {
+
+IconMetrics screenIconMetrics()
+{
+    return IconMetrics{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                       forms::Screen::twipsPerPixelX(), forms::Screen::twipsPerPixelY()};
+}
+
+template <typename Out, typename In>
+HRESULT readInto(Out* out, In value)
+{
+    if (!out)
+        return E_POINTER;
+    *out = static_cast<Out>(value);
+    return S_OK;
+}
+
+Colour toColour(OLE_COLOR value) { return static_cast<Colour>(value); }
+
+} // namespace
+
+QuillnoteObject::QuillnoteObject() : properties_(threadSharedSettings(), screenIconMetrics()) {}
+
+HRESULT QuillnoteObject::create(REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    auto* created = new (std::nothrow) QuillnoteObject();
+    if (!created)
+        return E_OUTOFMEMORY;
+    const HRESULT hr = created->QueryInterface(iid, object);
+    created->Release();
+    return hr;
+}
+
+// --- IUnknown -------------------------------------------------------------
+
+STDMETHODIMP QuillnoteObject::QueryInterface(REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__Quillnote) {
+        *object = static_cast<_Quillnote*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+// Apartment-threaded: only the creating thread calls an object, but the
+// counts stay interlocked so that a stray cross-thread Release cannot tear.
+STDMETHODIMP_(ULONG) QuillnoteObject::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+STDMETHODIMP_(ULONG) QuillnoteObject::Release()
+{
+    const LONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0)
+        delete this;
+    return static_cast<ULONG>(refs);
+}
+
+// --- IDispatch ------------------------------------------------------------
+
+HRESULT QuillnoteObject::typeInfo(QuillnoteTypeInfo*& out)
+{
+    if (!typeInfo_.vtable)
+        RETURN_IF_FAILED(loadQuillnoteTypeInfo(typeInfo_));
+    out = &typeInfo_;
+    return S_OK;
+}
+
+STDMETHODIMP QuillnoteObject::GetTypeInfoCount(UINT* count) { return readInto(count, 1); }
+
+STDMETHODIMP QuillnoteObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
+{
+    if (!info)
+        return E_POINTER;
+    *info = nullptr;
+    if (index != 0)
+        return DISP_E_BADINDEX;
+    QuillnoteTypeInfo* types = nullptr;
+    RETURN_IF_FAILED(typeInfo(types));
+    *info = win::ComPtr<ITypeInfo>(types->dispatch).detach();
+    return S_OK;
+}
+
+STDMETHODIMP QuillnoteObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+{
+    if (iid != IID_NULL)
+        return DISP_E_UNKNOWNINTERFACE;
+    QuillnoteTypeInfo* types = nullptr;
+    RETURN_IF_FAILED(typeInfo(types));
+    return types->vtable->GetIDsOfNames(names, count, ids);
+}
+
+STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argError)
+{
+    if (iid != IID_NULL)
+        return DISP_E_UNKNOWNINTERFACE;
+    QuillnoteTypeInfo* types = nullptr;
+    RETURN_IF_FAILED(typeInfo(types));
+    return types->vtable->Invoke(static_cast<_Quillnote*>(this), id, flags, params, result, exception, argError);
+}
+
+// --- _Quillnote -----------------------------------------------------------
+
+STDMETHODIMP QuillnoteObject::MsgBox(BSTR, short, BSTR, VARIANT* result)
+{
+    if (!result)
+        return E_POINTER;
+    VariantInit(result);
+    // The dialog does not exist yet: say so instead of inventing a result.
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP QuillnoteObject::get_BackColorBody(OLE_COLOR* v) { return readInto(v, properties_.backColorBody()); }
+STDMETHODIMP QuillnoteObject::put_BackColorBody(OLE_COLOR v) { properties_.setBackColorBody(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_BackColorButtons(OLE_COLOR* v) { return readInto(v, properties_.backColorButtons()); }
+STDMETHODIMP QuillnoteObject::put_BackColorButtons(OLE_COLOR v) { properties_.setBackColorButtons(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_BackColorHeading(OLE_COLOR* v) { return readInto(v, properties_.backColorHeading()); }
+STDMETHODIMP QuillnoteObject::put_BackColorHeading(OLE_COLOR v) { properties_.setBackColorHeading(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_ForeColorBody(OLE_COLOR* v) { return readInto(v, properties_.foreColorBody()); }
+STDMETHODIMP QuillnoteObject::put_ForeColorBody(OLE_COLOR v) { properties_.setForeColorBody(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_ForeColorHeading(OLE_COLOR* v) { return readInto(v, properties_.foreColorHeading()); }
+STDMETHODIMP QuillnoteObject::put_ForeColorHeading(OLE_COLOR v) { properties_.setForeColorHeading(toColour(v)); return S_OK; }
+
+STDMETHODIMP QuillnoteObject::get_GradientPaint(VARIANT_BOOL* v) { return readInto(v, properties_.gradientPaint()); }
+STDMETHODIMP QuillnoteObject::put_GradientPaint(VARIANT_BOOL v) { properties_.setGradientPaint(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_GradientDirection(short* v) { return readInto(v, properties_.gradientDirection()); }
+STDMETHODIMP QuillnoteObject::put_GradientDirection(short v) { properties_.setGradientDirection(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_HeadingType(short* v) { return readInto(v, properties_.headingType()); }
+STDMETHODIMP QuillnoteObject::put_HeadingType(short v) { properties_.setHeadingType(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_SolidColorHeading(VARIANT_BOOL* v) { return readInto(v, properties_.solidColorHeading()); }
+STDMETHODIMP QuillnoteObject::put_SolidColorHeading(VARIANT_BOOL v) { properties_.setSolidColorHeading(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_TextAlignment(short* v) { return readInto(v, properties_.textAlignment()); }
+STDMETHODIMP QuillnoteObject::put_TextAlignment(short v) { properties_.setTextAlignment(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_Moveable(VARIANT_BOOL* v) { return readInto(v, properties_.moveable()); }
+STDMETHODIMP QuillnoteObject::put_Moveable(VARIANT_BOOL v) { properties_.setMoveable(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_KeepOnTop(VARIANT_BOOL* v) { return readInto(v, properties_.keepOnTop()); }
+STDMETHODIMP QuillnoteObject::put_KeepOnTop(VARIANT_BOOL v) { properties_.setKeepOnTop(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_Modal(VARIANT_BOOL* v) { return readInto(v, properties_.modal()); }
+STDMETHODIMP QuillnoteObject::put_Modal(VARIANT_BOOL v) { properties_.setModal(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_TimerSeconds(short* v) { return readInto(v, properties_.timerSeconds()); }
+STDMETHODIMP QuillnoteObject::put_TimerSeconds(short v) { properties_.setTimerSeconds(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_SoundBeep(VARIANT_BOOL* v) { return readInto(v, properties_.soundBeep()); }
+STDMETHODIMP QuillnoteObject::put_SoundBeep(VARIANT_BOOL v) { properties_.setSoundBeep(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_ControlBox(VARIANT_BOOL* v) { return readInto(v, properties_.controlBox()); }
+STDMETHODIMP QuillnoteObject::put_ControlBox(VARIANT_BOOL v) { properties_.setControlBox(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_StartUpPosition(short* v) { return readInto(v, properties_.startUpPosition()); }
+STDMETHODIMP QuillnoteObject::put_StartUpPosition(short v) { properties_.setStartUpPosition(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_Top(LONG* v) { return readInto(v, properties_.top()); }
+STDMETHODIMP QuillnoteObject::put_Top(LONG v) { properties_.setTop(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::get_Left(LONG* v) { return readInto(v, properties_.left()); }
+STDMETHODIMP QuillnoteObject::put_Left(LONG v) { properties_.setLeft(v); return S_OK; }
+
+STDMETHODIMP QuillnoteObject::get_DefaultTitle(BSTR* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = nullptr;
+    win::Bstr copy = win::Bstr::copyOf(properties_.defaultTitle());
+    if (!copy.ok())
+        return E_OUTOFMEMORY;
+    *value = copy.detach();
+    return S_OK;
+}
+
+STDMETHODIMP QuillnoteObject::put_DefaultTitle(BSTR value)
+{
+    try {
+        properties_.setDefaultTitle(win::toU16(value));
+        return S_OK;
+    }
+    CATCH_RETURN()
+}
+
+} // namespace quillnote

@@ -1,0 +1,84 @@
+#pragma once
+// The Quillnote class: the dual interface _Quillnote over the portable
+// property rules, with IDispatch answered from the embedded type library.
+
+#include "Module.h"
+#include "QuillnoteProperties.h"
+#include "Quillnote.h"
+#include "TypeInfo.h"
+
+namespace quillnote {
+
+class QuillnoteObject final : public _Quillnote {
+public:
+    // Creates an object and returns its interface iid.
+    static HRESULT create(REFIID iid, void** object);
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IDispatch
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* exception, UINT* argError) override;
+
+    // _Quillnote
+    STDMETHODIMP MsgBox(BSTR message, short buttons, BSTR title, VARIANT* result) override;
+    STDMETHODIMP get_BackColorBody(OLE_COLOR* value) override;
+    STDMETHODIMP put_BackColorBody(OLE_COLOR value) override;
+    STDMETHODIMP get_BackColorButtons(OLE_COLOR* value) override;
+    STDMETHODIMP put_BackColorButtons(OLE_COLOR value) override;
+    STDMETHODIMP get_BackColorHeading(OLE_COLOR* value) override;
+    STDMETHODIMP put_BackColorHeading(OLE_COLOR value) override;
+    STDMETHODIMP get_ForeColorBody(OLE_COLOR* value) override;
+    STDMETHODIMP put_ForeColorBody(OLE_COLOR value) override;
+    STDMETHODIMP get_ForeColorHeading(OLE_COLOR* value) override;
+    STDMETHODIMP put_ForeColorHeading(OLE_COLOR value) override;
+    STDMETHODIMP get_GradientPaint(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_GradientPaint(VARIANT_BOOL value) override;
+    STDMETHODIMP get_GradientDirection(short* value) override;
+    STDMETHODIMP put_GradientDirection(short value) override;
+    STDMETHODIMP get_HeadingType(short* value) override;
+    STDMETHODIMP put_HeadingType(short value) override;
+    STDMETHODIMP get_SolidColorHeading(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_SolidColorHeading(VARIANT_BOOL value) override;
+    STDMETHODIMP get_TextAlignment(short* value) override;
+    STDMETHODIMP put_TextAlignment(short value) override;
+    STDMETHODIMP get_Moveable(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_Moveable(VARIANT_BOOL value) override;
+    STDMETHODIMP get_KeepOnTop(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_KeepOnTop(VARIANT_BOOL value) override;
+    STDMETHODIMP get_Modal(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_Modal(VARIANT_BOOL value) override;
+    STDMETHODIMP get_TimerSeconds(short* value) override;
+    STDMETHODIMP put_TimerSeconds(short value) override;
+    STDMETHODIMP get_SoundBeep(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_SoundBeep(VARIANT_BOOL value) override;
+    STDMETHODIMP get_ControlBox(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_ControlBox(VARIANT_BOOL value) override;
+    STDMETHODIMP get_StartUpPosition(short* value) override;
+    STDMETHODIMP put_StartUpPosition(short value) override;
+    STDMETHODIMP get_Top(LONG* value) override;
+    STDMETHODIMP put_Top(LONG value) override;
+    STDMETHODIMP get_Left(LONG* value) override;
+    STDMETHODIMP put_Left(LONG value) override;
+    STDMETHODIMP get_DefaultTitle(BSTR* value) override;
+    STDMETHODIMP put_DefaultTitle(BSTR value) override;
+
+private:
+    QuillnoteObject();
+    ~QuillnoteObject() = default;
+
+    HRESULT typeInfo(QuillnoteTypeInfo*& out);
+
+    LONG refs_ = 1;
+    ModuleReference module_;
+    QuillnoteProperties properties_;
+    QuillnoteTypeInfo typeInfo_;
+};
+
+} // namespace quillnote

@@ -1,0 +1,18 @@
+#pragma once
+// The type information of _Quillnote, read from the type library embedded in
+// this library (never from the registry, so it works unregistered too).
+
+#include "ComPtr.h"
+
+#include <oaidl.h>
+
+namespace quillnote {
+
+struct QuillnoteTypeInfo {
+    win::ComPtr<ITypeInfo> dispatch;  // what IDispatch::GetTypeInfo hands out
+    win::ComPtr<ITypeInfo> vtable;    // the dual interface's vtable side, for Invoke
+};
+
+HRESULT loadQuillnoteTypeInfo(QuillnoteTypeInfo& out);
+
+} // namespace quillnote

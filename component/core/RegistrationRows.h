@@ -1,0 +1,36 @@
+#pragma once
+// Registration of the class as data: the keys and values that enter the
+// component in the system, below a Software\Classes root (the machine's or
+// the user's), and the trees that unregistration removes.
+
+#include <string>
+#include <vector>
+
+namespace quillnote {
+
+enum class Bitness { Win32, Win64 };
+
+struct RegistryRow {
+    std::u16string key;   // relative to the Classes root
+    std::u16string name;  // empty for the key's default value
+    std::u16string value; // always a string value
+};
+
+// Every row, in the order in which they are written. dllPath is the full path
+// of the library as the system loads it.
+std::vector<RegistryRow> registrationRows(const std::u16string& dllPath, Bitness bitness);
+
+// Trees that unregistration deletes whole, relative to the Classes root.
+std::vector<std::u16string> ownedTrees();
+
+// The type library's key for one bitness ("TypeLib\{...}\1.0\0\win64").
+// Unregistration deletes it and then removes the library's whole tree only
+// when no other bitness is still registered beside it.
+std::u16string typeLibraryPlatformKey(Bitness bitness);
+std::u16string typeLibraryLocaleKey();
+std::u16string typeLibraryTree();
+
+// The folder part of a path (up to, not including, the last backslash).
+std::u16string folderOf(const std::u16string& path);
+
+} // namespace quillnote

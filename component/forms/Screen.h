@@ -1,0 +1,13 @@
+#pragma once
+// The screen in twips (1440 to the inch), as the form layer measures it.
+
+namespace quillnote::forms {
+
+struct Screen {
+    static double twipsPerPixelX();
+    static double twipsPerPixelY();
+    static double width();  // twips
+    static double height(); // twips
+};
+
+} // namespace quillnote::forms

@@ -1,0 +1,66 @@
+#pragma once
+// Owner of an automation string (BSTR), and conversions to and from the
+// portable UTF-16 string. Lengths are always taken from the BSTR itself, so
+// embedded NUL characters survive.
+
+#include <oleauto.h>
+
+#include <string>
+#include <utility>
+
+namespace quillnote::win {
+
+class Bstr {
+public:
+    Bstr() = default;
+    ~Bstr() { reset(); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    Bstr(Bstr&& other) noexcept : str_(std::exchange(other.str_, nullptr)) {}
+    Bstr& operator=(Bstr&& other) noexcept
+    {
+        if (this != &other)
+            reset(std::exchange(other.str_, nullptr));
+        return *this;
+    }
+
+    // A copy of text; empty (null) on an empty text or when memory is short,
+    // which ok() tells apart.
+    static Bstr copyOf(const std::u16string& text)
+    {
+        Bstr out;
+        if (!text.empty())
+            out.str_ = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                         static_cast<UINT>(text.size()));
+        out.failed_ = !text.empty() && out.str_ == nullptr;
+        return out;
+    }
+
+    BSTR get() const { return str_; }
+    bool ok() const { return !failed_; }
+    BSTR* put()
+    {
+        reset();
+        return &str_;
+    }
+    BSTR detach() { return std::exchange(str_, nullptr); }
+    void reset(BSTR s = nullptr)
+    {
+        if (BSTR old = std::exchange(str_, s))
+            SysFreeString(old);
+    }
+
+private:
+    BSTR str_ = nullptr;
+    bool failed_ = false;
+};
+
+// The text of a BSTR that the caller lends; a null BSTR is the empty text.
+inline std::u16string toU16(BSTR s)
+{
+    if (!s)
+        return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(s), SysStringLen(s));
+}
+
+} // namespace quillnote::win

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs what Quillnote needs to build and test on Debian 12, when it is
+# missing: MinGW-w64, Wine of both bitnesses (with the i386 architecture),
+# widl, Xvfb, CMake, GoogleTest's sources, Wine's fonts and the screenshot
+# tools. Quick when everything is there already. Run as root.
+set -eu
+
+packages="cmake make g++ mingw-w64 wine wine64 wine64-tools wine32:i386 xvfb xauth \
+googletest fonts-wine xdotool x11-utils x11-apps imagemagick"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        "install ok installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+# Some i386 maintainer scripts cannot run on a kernel without 32-bit support;
+# the packages are still unpacked and usable by the 64-bit side.
+apt-get install -y -qq --no-install-recommends $missing >/dev/null || {
+    dpkg --configure -a >/dev/null 2>&1 || true
+    apt-get install -y -qq --no-install-recommends -f >/dev/null
+}

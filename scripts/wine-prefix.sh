@@ -1,0 +1,31 @@
+#!/bin/sh
+# Creates the Wine prefix in which Quillnote's tests and samples run, once;
+# later calls return at once. Usage: wine-prefix.sh PREFIX [WINE_DIR]
+set -eu
+prefix=$1
+winedir=${2:-/usr/lib/wine}
+marker="$prefix/.quillnote-ready"
+[ -f "$marker" ] && exit 0
+
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+[ -f "$marker" ] && exit 0
+
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv,wineoss.drv=d;mscoree,mshtml="
+"$winedir/wine64" wineboot -u </dev/null >/dev/null 2>&1 || true
+wineserver -w
+
+# Wine's own fonts, so that "MS Sans Serif" is the real bitmap font and not a
+# substitute with other metrics.
+if [ -d /usr/share/wine/fonts ]; then
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp -n /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+
+# Without a window manager Wine draws the frames itself; closing a window then
+# no longer waits for the window manager.
+"$winedir/wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+wineserver -w
+touch "$marker"
