@@ -1,7 +1,9 @@
 #include "QuillnoteObject.h"
 
 #include "Bstr.h"
+#include "DispatchArguments.h"
 #include "HResult.h"
+#include "MsgBoxCall.h"
 #include "forms/Screen.h"
 
 #include <new>
@@ -9,6 +11,8 @@
 namespace quillnote {
 
 namespace {
+
+constexpr DISPID DispIdMsgBox = 0x60030015;
 
 IconMetrics screenIconMetrics()
 {
@@ -110,20 +114,48 @@ STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DI
 {
     if (iid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
+    if (id == DispIdMsgBox && (flags & DISPATCH_METHOD))
+        return invokeMsgBox(params, result, argError);
     QuillnoteTypeInfo* types = nullptr;
     RETURN_IF_FAILED(typeInfo(types));
     return types->vtable->Invoke(static_cast<_Quillnote*>(this), id, flags, params, result, exception, argError);
 }
 
+HRESULT QuillnoteObject::invokeMsgBox(DISPPARAMS* params, VARIANT* result, UINT* argError)
+{
+    try {
+        MsgBoxArguments arguments;
+        RETURN_IF_FAILED(readMsgBoxArguments(params, arguments, argError));
+        VARIANT code;
+        VariantInit(&code);
+        V_VT(&code) = VT_I2;
+        V_I2(&code) = showMessage(properties_, arguments.message, arguments.buttons, arguments.title);
+        if (result) {
+            VariantClear(result);
+            *result = code;
+        }
+        return S_OK;
+    }
+    CATCH_RETURN()
+}
+
 // --- _Quillnote -----------------------------------------------------------
 
-STDMETHODIMP QuillnoteObject::MsgBox(BSTR, short, BSTR, VARIANT* result)
+STDMETHODIMP QuillnoteObject::MsgBox(BSTR message, short buttons, BSTR title, VARIANT* result)
 {
     if (!result)
         return E_POINTER;
     VariantInit(result);
-    // The dialog does not exist yet: say so instead of inventing a result.
-    return E_NOTIMPL;
+    std::int16_t code = 0;
+    try {
+        code = showMessage(properties_, win::toU16(message), buttons, win::toU16(title));
+    } catch (...) {
+        // MsgBox reports no error to its caller; what failed shows nothing.
+        code = 0;
+    }
+    V_VT(result) = VT_I2;
+    V_I2(result) = code;
+    return S_OK;
 }
 
 STDMETHODIMP QuillnoteObject::get_BackColorBody(OLE_COLOR* v) { return readInto(v, properties_.backColorBody()); }

@@ -74,6 +74,7 @@ private:
     ~QuillnoteObject() = default;
 
     HRESULT typeInfo(QuillnoteTypeInfo*& out);
+    HRESULT invokeMsgBox(DISPPARAMS* params, VARIANT* result, UINT* argError);
 
     LONG refs_ = 1;
     ModuleReference module_;

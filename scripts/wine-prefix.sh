@@ -4,7 +4,7 @@
 set -eu
 prefix=$1
 winedir=${2:-/usr/lib/wine}
-marker="$prefix/.quillnote-ready"
+marker="$prefix/.quillnote-ready-2"
 [ -f "$marker" ] && exit 0
 
 mkdir -p "$(dirname "$prefix")"
@@ -14,8 +14,10 @@ flock 9
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv,wineoss.drv=d;mscoree,mshtml="
-"$winedir/wine64" wineboot -u </dev/null >/dev/null 2>&1 || true
-wineserver -w
+if [ ! -f "$prefix/system.reg" ]; then
+    "$winedir/wine64" wineboot -u </dev/null >/dev/null 2>&1 || true
+    wineserver -w
+fi
 
 # Wine's own fonts, so that "MS Sans Serif" is the real bitmap font and not a
 # substitute with other metrics.
@@ -27,5 +29,10 @@ fi
 # Without a window manager Wine draws the frames itself; closing a window then
 # no longer waits for the window manager.
 "$winedir/wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+# A program that crashes ends at once instead of waiting in the debugger, so
+# that a crashing test fails instead of hanging.
+"$winedir/wine64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
+"$winedir/wine64" reg add 'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
+"$winedir/wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
 wineserver -w
 touch "$marker"

@@ -93,5 +93,11 @@ Check "own ControlBox kept", o.ControlBox, False
 p.KeepOnTop = False
 Check "shared KeepOnTop", o.KeepOnTop, False
 
+' A real call from the script host: the dialog closes itself after a second.
+o.SoundBeep = False
+o.TimerSeconds = 1
+Check "MsgBox countdown", o.MsgBox("Closes by itself", vbYesNo + vbQuestion, "VBScript"), 0
+Check "MsgBox result type", TypeName(o.MsgBox("Closes by itself")), "Integer"
+
 WScript.Echo passed & " passed, " & failed & " failed"
 WScript.Quit failed

@@ -306,34 +306,6 @@ TEST_F(QuillnoteObjectTest, DefaultTitleRoundTripsAnyUtf16Text)
     }
 }
 
-TEST_F(QuillnoteObjectTest, MsgBoxIsDeclaredButNotYetAvailable)
-{
-    auto q = create();
-    BSTR message = SysAllocString(L"Hello");
-    VARIANT result;
-    V_VT(&result) = VT_I4;
-    V_I4(&result) = 123;
-    EXPECT_EQ(q->MsgBox(message, 0, nullptr, &result), E_NOTIMPL);
-    EXPECT_EQ(V_VT(&result), VT_EMPTY);
-    SysFreeString(message);
-
-    // Late-bound with the optional arguments left out, as a script would
-    // call it: a defined failure, never a crash.
-    LateBound late(q.get());
-    VARIANT args[1];
-    VariantInit(&args[0]);
-    V_VT(&args[0]) = VT_BSTR;
-    V_BSTR(&args[0]) = SysAllocString(L"Hello");
-    Variant out;
-    EXCEPINFO exception = {};
-    const HRESULT hr = late.call(L"MsgBox", args, 1, out, &exception);
-    EXPECT_TRUE(FAILED(hr));
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-    VariantClear(&args[0]);
-}
-
 TEST_F(QuillnoteObjectTest, IdentityAndInterfaces)
 {
     auto q = create();

@@ -1,0 +1,249 @@
+#include "MessageBoxForm.h"
+
+#include "ButtonFlags.h"
+#include "PropertyRules.h"
+#include "ResourceIds.h"
+#include "Rounding.h"
+#include "Steps.h"
+
+namespace quillnote {
+
+namespace {
+
+using forms::TwipsRect;
+
+constexpr Colour LightGrey = 0xC0C0C0;
+constexpr Colour Grey = 0x808080;
+constexpr Colour DarkGrey = 0x404040;
+constexpr Colour WindowText = systemColour(8);
+constexpr Colour InactiveCaption = systemColour(SysColour::InactiveCaption);
+constexpr int EscapeKey = 27;
+
+// Where the message icon stands in the body, in twips.
+constexpr double IconLeft = 120;
+constexpr double IconTop = 180;
+
+forms::FontSpec boldFont()
+{
+    forms::FontSpec spec;
+    spec.weight = FW_BOLD;
+    return spec;
+}
+
+void SetTopmost(HWND window, bool onTop)
+{
+    SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+void DragWindow(HWND window)
+{
+    // Hand the press to the window system's own move loop, as if it had
+    // begun on a title bar. It returns when the mouse button is released.
+    ReleaseCapture();
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+} // namespace
+
+MessageBoxForm::MessageBoxForm(SharedSettings& settings)
+    : Background(*this),
+      MsgButton{{forms::CommandButton(*this), forms::CommandButton(*this), forms::CommandButton(*this),
+                 forms::CommandButton(*this)}},
+      MsgText(forms::FontSpec{}, units()),
+      HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey), forms::LineShape(0, 15, 5265, 15, Grey),
+             forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
+      Timer2(*this, 100),
+      TopHeading(*this),
+      TopCaption(boldFont(), units()),
+      Timer1(*this, 1000),
+      settings_(settings)
+{
+    // Design size and place: the frame adds 45 twips on each side of the
+    // 5175 x 1920 client area.
+    setLeft(0);
+    setTop(0);
+    setWidth(5265);
+    setHeight(2010);
+
+    onLoad = [this] { Form_Load(); };
+    onActivate = [this] { Form_Activate(); };
+    onKeyUp = [this](int key, int shift) { Form_KeyUp(key, shift); };
+}
+
+MessageBoxForm::~MessageBoxForm()
+{
+    // The controls go before the window that holds them.
+    unload();
+}
+
+bool MessageBoxForm::createControls()
+{
+    // Body: no border, the window text colour as fore colour.
+    if (!Background.create(hwnd(), TwipsRect{0, 330, 5265, 1350}))
+        return false;
+    Background.setBackColor(Default::BackColorBody);
+    static const char16_t* const captions[4] = {u"Button1", u"Button2", u"Button3", u"Button4"};
+    for (int i = 0; i < 4; ++i) {
+        forms::CommandButton& button = MsgButton[i];
+        button.setCaption(captions[i]);
+        button.setEnabled(false);
+        button.setVisible(false);
+        button.setTabStop(false);
+        if (!button.create(Background, TwipsRect{240.0 + 1200.0 * i, 960, 1095, 375}, i))
+            return false;
+        button.onClick = [this, i] { MsgButton_Click(i); };
+        button.onGotFocus = [this, i] { MsgButton_GotFocus(i); };
+    }
+    MsgText.setLeft(750);
+    MsgText.setTop(150);
+    MsgText.setCaption(u"Message Text");
+    MsgText.setForeColor(WindowText);
+    Background.add(MsgText);
+    for (auto& line : HLine) {
+        line.setVisible(false);
+        Background.add(line);
+    }
+    Background.onPaint = [this] { Background_Paint(); };
+    Background.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
+    MsgText.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
+
+    Timer2.onTick = [this] { Timer2_Timer(); };
+
+    // Heading strip; it answers no events of its own.
+    if (!TopHeading.create(hwnd(), TwipsRect{0, 0, 5265, 330}))
+        return false;
+    TopHeading.setBackColor(Default::BackColorHeading);
+    ControlBoxUp.setLeft(4905);
+    ControlBoxUp.setTop(60);
+    ControlBoxUp.setWidth(210);
+    ControlBoxUp.setHeight(210);
+    ControlBoxUp.setPicture(forms::loadBitmapPicture(IDB_CLOSEBOX_UP));
+    TopHeading.add(ControlBoxUp);
+    ControlBoxUp.onMouseDown = [this](const forms::MouseEvent&) { ControlBoxUp_MouseDown(); };
+    ControlBoxUp.onMouseUp = [this](const forms::MouseEvent&) { ControlBoxUp_MouseUp(); };
+    TopCaption.setLeft(75);
+    TopCaption.setTop(60);
+    TopCaption.setCaption(u"Message");
+    TopCaption.setForeColor(Default::ForeColorHeading);
+    TopHeading.add(TopCaption);
+    TopCaption.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
+
+    Timer1.onTick = [this] { Timer1_Timer(); };
+
+    // The pressed close box is only a picture store; it is never shown.
+    ControlBoxDn.setLeft(1560);
+    ControlBoxDn.setTop(1680);
+    ControlBoxDn.setVisible(false);
+    ControlBoxDn.setPicture(forms::loadBitmapPicture(IDB_CLOSEBOX_DOWN));
+    return true;
+}
+
+void MessageBoxForm::setIcon(std::uintptr_t handle, std::int16_t index)
+{
+    iconHandle_ = handle;
+    iconIndex_ = index;
+    Background.invalidateAll();
+}
+
+void MessageBoxForm::closeWith(std::int16_t code)
+{
+    resultCode_ = code;
+    settings_.resultCode = code;
+    unload();
+}
+
+// --- Event handlers ---------------------------------------------------------
+
+void MessageBoxForm::Form_Load() { focusedButton_ = 0; }
+
+void MessageBoxForm::Form_Activate()
+{
+    runStep([&] {
+        if (isSet(settings_.keepOnTop))
+            SetTopmost(hwnd(), true);
+    });
+    runStep([&] {
+        for (int i = 0; i < 4; ++i) {
+            if (MsgButton[i].isDefault()) {
+                focusedButton_ = static_cast<std::int16_t>(i);
+                break;
+            }
+        }
+    });
+    runStep([&] {
+        if (settings_.timerSeconds > 0) {
+            Timer1.setEnabled(true);
+            elapsedSeconds_ = 0;
+        }
+    });
+    runStep([&] { Timer2_Timer(); });
+    runStep([&] { Timer2.setEnabled(true); });
+}
+
+void MessageBoxForm::Form_KeyUp(int keyCode, int)
+{
+    if (keyCode == EscapeKey)
+        closeWith(ResultCodes::Cancel);
+}
+
+void MessageBoxForm::Background_Paint()
+{
+    if (!isSet(settings_.gradientPaint) && iconIndex_ >= 0)
+        DrawIcon(Background.hdc());
+}
+
+void MessageBoxForm::DrawIcon(HDC dc)
+{
+    if (!dc || !iconHandle_)
+        return;
+    const int x = whole(IconLeft / units().twipsPerPixelX);
+    const int y = whole(IconTop / units().twipsPerPixelY);
+    DrawIconEx(dc, x, y, reinterpret_cast<HICON>(iconHandle_), 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+void MessageBoxForm::MsgButton_Click(int index)
+{
+    if (auto code = resultCodeForCaption(MsgButton[index].caption()))
+        closeWith(*code);
+}
+
+void MessageBoxForm::MsgButton_GotFocus(int index) { focusedButton_ = static_cast<std::int16_t>(index); }
+
+void MessageBoxForm::Timer1_Timer()
+{
+    ++elapsedSeconds_;
+    if (elapsedSeconds_ >= settings_.timerSeconds)
+        closeWith(ResultCodes::None);
+}
+
+void MessageBoxForm::Timer2_Timer()
+{
+    if (GetActiveWindow() == hwnd()) {
+        PaintHeading(true);
+        // With no button that can take the focus (no button shown), the form
+        // keeps it, so that Esc still reaches the dialog.
+        if (!MsgButton[focusedButton_ & 3].setFocus() && GetFocus() != hwnd())
+            SetFocus(hwnd());
+    } else {
+        PaintHeading(false);
+    }
+}
+
+void MessageBoxForm::PaintHeading(bool active)
+{
+    const Colour colour = active ? settings_.backColorHeading : InactiveCaption;
+    if (TopHeading.backColor() != colour)
+        TopHeading.setBackColor(colour);
+}
+
+void MessageBoxForm::ControlBoxUp_MouseDown() { ControlBoxUp.setPicture(ControlBoxDn.picture()); }
+
+void MessageBoxForm::ControlBoxUp_MouseUp() { Form_KeyUp(EscapeKey, 0); }
+
+void MessageBoxForm::DragFromSurface()
+{
+    if (isSet(settings_.moveable))
+        DragWindow(hwnd());
+}
+
+} // namespace quillnote

@@ -1,0 +1,73 @@
+#pragma once
+// The dialog form: its controls in their design state, and its behaviour
+// from load to unload (buttons, Esc, close box, countdown, heading and focus
+// poll, dragging, keeping on top).
+
+#include "SharedSettings.h"
+#include "forms/CommandButton.h"
+#include "forms/Form.h"
+#include "forms/ImageControl.h"
+#include "forms/Label.h"
+#include "forms/LineShape.h"
+#include "forms/PictureBox.h"
+#include "forms/Timer.h"
+
+#include <array>
+#include <cstdint>
+
+namespace quillnote {
+
+class MessageBoxForm : public forms::Form {
+public:
+    explicit MessageBoxForm(SharedSettings& settings);
+    ~MessageBoxForm() override;
+
+    // Controls, named as the dialog's code knows them.
+    forms::PictureBox Background;
+    std::array<forms::CommandButton, 4> MsgButton;
+    forms::Label MsgText;
+    std::array<forms::LineShape, 3> HLine;
+    forms::Timer Timer2;
+    forms::PictureBox TopHeading;
+    forms::ImageControl ControlBoxUp;
+    forms::Label TopCaption;
+    forms::Timer Timer1;
+    forms::ImageControl ControlBoxDn;
+
+    // The icon this dialog shows, as MsgBox left it for this dialog.
+    void setIcon(std::uintptr_t handle, std::int16_t index);
+
+    // The code this dialog closed with (0 until then).
+    std::int16_t resultCode() const { return resultCode_; }
+    std::int16_t focusedButton() const { return focusedButton_; }
+
+protected:
+    bool createControls() override;
+
+private:
+    // Event handlers.
+    void Form_Load();
+    void Form_Activate();
+    void Form_KeyUp(int keyCode, int shift);
+    void Background_Paint();
+    void MsgButton_Click(int index);
+    void MsgButton_GotFocus(int index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void ControlBoxUp_MouseDown();
+    void ControlBoxUp_MouseUp();
+    void DragFromSurface();
+
+    void PaintHeading(bool active);
+    void DrawIcon(HDC dc);
+    void closeWith(std::int16_t code);
+
+    SharedSettings& settings_;
+    std::int16_t focusedButton_ = 0;
+    std::int16_t elapsedSeconds_ = 0;
+    std::int16_t resultCode_ = 0;
+    std::uintptr_t iconHandle_ = 0;
+    std::int16_t iconIndex_ = -1;
+};
+
+} // namespace quillnote

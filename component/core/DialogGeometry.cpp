@@ -1,0 +1,207 @@
+#include "DialogGeometry.h"
+
+#include "Rounding.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace quillnote {
+
+namespace {
+
+// Fixed measures of the dialog (twips). The design of the form sets the
+// button size, the heading height and the icon's place; these leave room
+// for them.
+constexpr double HeadingPadding = 300;   // around the heading text
+constexpr int CloseBoxAllowance = 270;   // heading room for the close box
+constexpr int ButtonWidth = 1095;
+constexpr int ButtonGap = 105;
+constexpr int ButtonPitch = ButtonWidth + ButtonGap; // left edge to left edge
+constexpr int OuterMargin = 570;         // beside the button row and below it
+constexpr int TextInset = 150;           // text edge without icon; gaps around the icon
+constexpr int IconLeft = 120;
+constexpr double TextRightMargin = 255;  // right of the text, for the dialog width
+constexpr double ScreenMargin = 240;     // the dialog is at most this much narrower than the screen
+constexpr double RightAlignMargin = 270;
+constexpr int CentreGrid = 15;
+constexpr int CentreOffset = 30;
+constexpr int IconTop = 180;             // also the gap between text and buttons
+constexpr double IconTextLift = 15;      // text centred on the icon sits this much higher
+constexpr double CloseBoxFromRight = 360;
+
+constexpr std::int16_t AlignRight = 1;
+constexpr std::int16_t AlignCentre = 2;
+
+constexpr std::int16_t PositionManual = 0;
+constexpr std::int16_t PositionOwner = 1;
+constexpr std::int16_t PositionScreen = 2;
+
+constexpr std::int16_t HeadingWithLines = 1;
+
+// Whole numbers of the layout are 32-bit; a sum that would leave that range
+// stops at its limit instead of overflowing.
+std::int32_t saturate(std::int64_t v)
+{
+    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(v, lo, hi));
+}
+
+int clampButtonCount(int n) { return std::clamp(n, 0, 3); }
+
+bool hasIcon(const LayoutInput& in) { return in.iconIndex >= 0; }
+
+// hw: the heading text with some padding, and room for the close box.
+std::int32_t headingWidth(double captionWidth, bool controlBox)
+{
+    const std::int64_t hw = whole(captionWidth + HeadingPadding);
+    return saturate(hw + (controlBox ? CloseBoxAllowance : 0));
+}
+
+// bw: n buttons with their gaps plus the margin, in 16-bit arithmetic as the
+// dialog computes it. With no button the gap term goes negative, giving 465.
+std::int32_t buttonRowWidth(int n)
+{
+    return static_cast<std::int16_t>(ButtonWidth * n + OuterMargin + ButtonGap * (n - 1));
+}
+
+// tl: the text starts right of the icon, or at the inset without one.
+std::int32_t textLeftEdge(const LayoutInput& in)
+{
+    if (!hasIcon(in))
+        return TextInset;
+    return saturate(std::int64_t{in.iconWidth} + IconLeft + TextInset);
+}
+
+// The widest of text, button row and heading, compared in this order, and
+// never wider than the screen allows.
+double dialogWidth(std::int32_t tw, std::int32_t bw, std::int32_t hw, double screenWidth)
+{
+    double width;
+    if (bw < tw && hw < tw)
+        width = tw;
+    else if (hw < bw)
+        width = bw;
+    else
+        width = hw;
+    if (screenWidth - ScreenMargin < width)
+        width = screenWidth - ScreenMargin;
+    return width;
+}
+
+// Left edge of centred text: half the free width, snapped down in magnitude
+// to the 15-twip grid (C++ % keeps the sign of x, as the dialog's Mod does),
+// then moved 30 twips left.
+std::int64_t centredTextLeft(std::int32_t W, double textWidth)
+{
+    std::int64_t x = whole((W - textWidth) / 2);
+    x -= x % CentreGrid;
+    return x - CentreOffset;
+}
+
+std::int64_t alignedTextLeft(const LayoutInput& in, double width, std::int32_t W, std::int32_t tl)
+{
+    switch (in.textAlignment) {
+    case AlignRight: return whole(width - in.textWidth - RightAlignMargin);
+    case AlignCentre: return centredTextLeft(W, in.textWidth);
+    default: return tl;
+    }
+}
+
+// Text lower than the icon is centred on it and the buttons go below the
+// icon; otherwise the text starts at the inset and the buttons follow it.
+void placeTextVertically(const LayoutInput& in, LayoutResult& out)
+{
+    if (hasIcon(in) && in.textHeight < in.iconHeight) {
+        out.textTop = (in.iconHeight - in.textHeight) / 2 + IconTop - IconTextLift;
+        out.buttonTop = saturate(std::int64_t{in.iconHeight} + IconTop + TextInset);
+    } else {
+        out.textTop = TextInset;
+        out.buttonTop = whole(out.textTop + in.textHeight + IconTop);
+    }
+}
+
+// The row (without its margin) is centred in the dialog; the hidden buttons
+// get places too so that every button has a defined position.
+void placeButtons(double width, std::int32_t bw, LayoutResult& out)
+{
+    const double row = static_cast<double>(bw) - OuterMargin;
+    out.buttonLeft[0] = (width - row) / 2;
+    for (int i = 1; i < 4; ++i)
+        out.buttonLeft[i] = out.buttonLeft[i - 1] + ButtonPitch;
+}
+
+void placeOnScreen(const LayoutInput& in, LayoutResult& out)
+{
+    switch (in.startUpPosition) {
+    case PositionManual:
+        out.dialogTop = in.top;
+        out.dialogLeft = in.left;
+        break;
+    case PositionOwner: // not clamped: the dialog may stand partly off the screen
+        out.dialogTop = in.owner.top + (in.owner.height - out.dialogHeight) / 2;
+        out.dialogLeft = in.owner.left + (in.owner.width - out.dialogWidth) / 2;
+        break;
+    case PositionScreen:
+        out.dialogTop = (in.screenHeight - out.dialogHeight) / 2;
+        out.dialogLeft = (in.screenWidth - out.dialogWidth) / 2;
+        break;
+    default: // any other value leaves the dialog where it is
+        out.dialogTop = in.currentTop;
+        out.dialogLeft = in.currentLeft;
+        break;
+    }
+}
+
+} // namespace
+
+OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double twipsPerPixelX,
+                              double twipsPerPixelY)
+{
+    // Differences in double: two ints cannot overflow there.
+    OwnerRect rect;
+    rect.top = whole(top * twipsPerPixelY);
+    rect.left = whole(left * twipsPerPixelX);
+    rect.width = whole((static_cast<double>(right) - left) * twipsPerPixelX);
+    rect.height = whole((static_cast<double>(bottom) - top) * twipsPerPixelY);
+    return rect;
+}
+
+LayoutResult layoutDialog(const LayoutInput& in)
+{
+    LayoutResult out;
+    out.buttonCount = clampButtonCount(in.buttonCount);
+    out.headingWidth = headingWidth(in.captionWidth, in.controlBox);
+    out.buttonRowWidth = buttonRowWidth(out.buttonCount);
+    out.textLeftEdge = textLeftEdge(in);
+    out.textWidth = whole(in.textWidth + out.textLeftEdge + TextRightMargin);
+
+    out.dialogWidth = dialogWidth(out.textWidth, out.buttonRowWidth, out.headingWidth, in.screenWidth);
+    out.W = whole(out.dialogWidth);
+
+    out.headingStripWidth = out.W;
+    out.separatorVisible = in.headingType == HeadingWithLines;
+    out.separatorX2 = out.separatorVisible ? out.W : 0;
+    out.backgroundWidth = out.W;
+
+    // Right or centred text never starts left of the text edge.
+    const std::int64_t x = alignedTextLeft(in, out.dialogWidth, out.W, out.textLeftEdge);
+    out.textLeft = static_cast<double>(std::max<std::int64_t>(x, out.textLeftEdge));
+
+    placeTextVertically(in, out);
+    out.textAlignment = in.textAlignment;
+
+    placeButtons(out.dialogWidth, out.buttonRowWidth, out);
+
+    out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
+    out.backgroundHeight = out.dialogHeight - in.backgroundTop;
+
+    placeOnScreen(in, out);
+
+    out.closeBoxPlaced = in.controlBox;
+    out.closeBoxLeft = in.controlBox ? out.dialogWidth - CloseBoxFromRight : 0;
+    return out;
+}
+
+} // namespace quillnote

@@ -1,0 +1,216 @@
+#include "CommandButton.h"
+
+#include "Colours.h"
+#include "Form.h"
+#include "Gdi.h"
+#include "PictureBox.h"
+
+#include <cwctype>
+
+namespace quillnote::forms {
+
+namespace {
+std::wstring wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+} // namespace
+
+CommandButton::CommandButton(Form& form) : form_(form) {}
+
+CommandButton::~CommandButton() { destroy(); }
+
+bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int tabIndex)
+{
+    bounds_ = bounds;
+    tabIndex_ = tabIndex;
+    const Units& u = form_.units();
+    DWORD style = WS_CHILD | BS_OWNERDRAW | WS_CLIPSIBLINGS;
+    if (visible_)
+        style |= WS_VISIBLE;
+    if (!enabled_)
+        style |= WS_DISABLED;
+    HWND button = CreateWindowExW(0, L"BUTTON", wide(caption_).c_str(), style, u.xPixels(bounds.left),
+                                  u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height),
+                                  container.hwnd(), nullptr, thisModule(), nullptr);
+    if (!subclass(button)) {
+        if (button)
+            DestroyWindow(button);
+        return false;
+    }
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.defaultFont()), FALSE);
+    container.addButton(*this);
+    form_.registerButton(this);
+    return true;
+}
+
+void CommandButton::setCaption(std::u16string caption)
+{
+    caption_ = std::move(caption);
+    if (alive())
+        SetWindowTextW(hwnd(), wide(caption_).c_str());
+}
+
+void CommandButton::setBackColor(Colour c)
+{
+    backColor_ = c;
+    if (alive())
+        InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CommandButton::setEnabled(bool on)
+{
+    enabled_ = on;
+    if (alive())
+        EnableWindow(hwnd(), on);
+}
+
+void CommandButton::setVisible(bool on)
+{
+    visible_ = on;
+    if (alive())
+        ShowWindow(hwnd(), on ? SW_SHOWNA : SW_HIDE);
+}
+
+void CommandButton::setDefault(bool on)
+{
+    default_ = on;
+    if (alive())
+        InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CommandButton::setLeft(double twips)
+{
+    bounds_.left = twips;
+    applyBounds();
+}
+
+void CommandButton::setTop(double twips)
+{
+    bounds_.top = twips;
+    applyBounds();
+}
+
+void CommandButton::applyBounds()
+{
+    if (!alive())
+        return;
+    const Units& u = form_.units();
+    SetWindowPos(hwnd(), nullptr, u.xPixels(bounds_.left), u.yPixels(bounds_.top), u.xPixels(bounds_.width),
+                 u.yPixels(bounds_.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CommandButton::setFocus()
+{
+    if (!alive() || !visible_ || !enabled_ || !IsWindowVisible(hwnd()))
+        return false;
+    if (GetFocus() != hwnd())
+        SetFocus(hwnd());
+    return GetFocus() == hwnd();
+}
+
+bool CommandButton::hasFocus() const { return alive() && GetFocus() == hwnd(); }
+
+wchar_t CommandButton::accessKey() const
+{
+    for (size_t i = 0; i + 1 < caption_.size(); ++i) {
+        if (caption_[i] == u'&') {
+            if (caption_[i + 1] == u'&') {
+                ++i; // "&&" is a literal ampersand
+                continue;
+            }
+            return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(caption_[i + 1])));
+        }
+    }
+    return 0;
+}
+
+void CommandButton::click()
+{
+    if (enabled_ && visible_ && onClick)
+        onClick();
+}
+
+void CommandButton::draw(const DRAWITEMSTRUCT& item) const
+{
+    HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+
+    // A default or focused button carries a dark outer frame.
+    if (default_ || focused) {
+        UniqueBrush frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
+        FrameRect(dc, &rect, frame.get());
+        InflateRect(&rect, -1, -1);
+    }
+    UniqueBrush face(CreateSolidBrush(toColorRef(backColor_)));
+    FillRect(dc, &rect, face.get());
+    DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    RECT text = rect;
+    if (pressed)
+        OffsetRect(&text, 1, 1);
+    SavedDc saved(dc);
+    SelectObject(dc, form_.defaultFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const std::wstring caption = wide(caption_);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    if (focused) {
+        RECT focus = rect;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void CommandButton::beginDispatch() { form_.enter(); }
+void CommandButton::endDispatch() { form_.leave(); }
+
+LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        return DLGC_WANTALLKEYS | defaultHandling(message, wParam, lParam);
+    case WM_KEYDOWN:
+        // Key preview: the form sees the key before the button does.
+        form_.keyDown(static_cast<int>(wParam));
+        if (!alive())
+            return 0;
+        if (wParam == VK_TAB) {
+            form_.moveFocus(this, GetKeyState(VK_SHIFT) < 0);
+            return 0;
+        }
+        if (wParam == VK_RETURN) {
+            click();
+            return 0;
+        }
+        break;
+    case WM_KEYUP:
+        form_.keyUp(static_cast<int>(wParam));
+        if (!alive())
+            return 0;
+        break;
+    case WM_CHAR:
+        // Enter and Tab were handled on key-down; keep the button from beeping.
+        if (wParam == L'\r' || wParam == L'\t' || wParam == 27)
+            return 0;
+        if (form_.pressAccessKey(static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
+    case WM_SYSCHAR:
+        if (form_.pressAccessKey(static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
+    case WM_SETFOCUS: {
+        const LRESULT result = defaultHandling(message, wParam, lParam);
+        if (onGotFocus)
+            onGotFocus();
+        return result;
+    }
+    default:
+        break;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+} // namespace quillnote::forms

@@ -1,0 +1,76 @@
+#pragma once
+// A command button whose face is drawn in its BackColor (a graphical
+// button). "&" in the caption marks its access key. The keyboard behaviour
+// of a form lives here because the focused button receives the keys: key
+// preview for the form, Tab between buttons, Enter and access keys.
+
+#include "Control.h"
+#include "Values.h"
+#include "Window.h"
+
+#include <functional>
+#include <string>
+
+namespace quillnote::forms {
+
+class Form;
+class PictureBox;
+
+class CommandButton : public Window {
+public:
+    explicit CommandButton(Form& form);
+    ~CommandButton() override;
+
+    bool create(PictureBox& container, const TwipsRect& bounds, int tabIndex);
+
+    const std::u16string& caption() const { return caption_; }
+    void setCaption(std::u16string caption);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour c);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    bool visible() const { return visible_; }
+    void setVisible(bool on);
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool on) { tabStop_ = on; }
+    bool isDefault() const { return default_; }
+    void setDefault(bool on);
+    int tabIndex() const { return tabIndex_; }
+
+    const TwipsRect& bounds() const { return bounds_; }
+    void setLeft(double twips);
+    void setTop(double twips);
+
+    // Fails (false) on a hidden or disabled button, as the form layer's
+    // SetFocus does.
+    bool setFocus();
+    bool hasFocus() const;
+    // The access key of the caption, 0 when it has none.
+    wchar_t accessKey() const;
+
+    void click();
+    void draw(const DRAWITEMSTRUCT& item) const;
+
+    std::function<void()> onClick;
+    std::function<void()> onGotFocus;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void beginDispatch() override;
+    void endDispatch() override;
+
+private:
+    void applyBounds();
+
+    Form& form_;
+    TwipsRect bounds_;
+    std::u16string caption_;
+    Colour backColor_ = 0;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool tabStop_ = true;
+    bool default_ = false;
+    int tabIndex_ = 0;
+};
+
+} // namespace quillnote::forms

@@ -1,0 +1,33 @@
+#pragma once
+// Fonts of the form layer, described by face, size in points and weight.
+
+#include "Gdi.h"
+
+#include <string>
+
+namespace quillnote::forms {
+
+struct FontSpec {
+    std::wstring face = L"MS Sans Serif";
+    double points = 8.25;
+    int weight = FW_NORMAL;
+};
+
+class Font {
+public:
+    explicit Font(const FontSpec& spec);
+    HFONT get() const { return font_.get(); }
+
+private:
+    UniqueFont font_;
+};
+
+// Size of text drawn in font: the widest line and all lines. Lines break at
+// CR LF, CR or LF; '&' is shown as it is.
+SIZE measureText(HFONT font, const std::wstring& text);
+
+// Text flags shared by measuring and drawing: multi-line, tabs expanded,
+// no prefix processing, no clipping.
+constexpr UINT LabelTextFlags = DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
+
+} // namespace quillnote::forms

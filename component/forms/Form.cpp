@@ -1,0 +1,292 @@
+#include "Form.h"
+
+#include "CommandButton.h"
+#include "Screen.h"
+#include "Timer.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace quillnote::forms {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"QuillnoteForm";
+
+struct ThreadWindows {
+    HWND except;
+    std::vector<HWND>* found;
+};
+
+BOOL CALLBACK collectEnabledWindow(HWND hwnd, LPARAM lParam)
+{
+    auto* state = reinterpret_cast<ThreadWindows*>(lParam);
+    if (hwnd != state->except && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd))
+        state->found->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+Form::Form() : units_(screenUnits()), defaultFont_(FontSpec{}) {}
+
+Form::~Form()
+{
+    // Unloading re-enables the windows a modal show disabled.
+    if (loaded_)
+        unload();
+    destroy();
+}
+
+bool Form::load()
+{
+    if (loaded_)
+        return true;
+    if (!registerClass(ClassName, CS_DBLCLKS, nullptr))
+        return false;
+    // A fixed dialog frame without title bar, system menu or taskbar button.
+    const DWORD style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+    if (!createWindow(ClassName, exStyle, style, units_.xPixels(left_), units_.yPixels(top_),
+                      units_.xPixels(width_), units_.yPixels(height_), nullptr))
+        return false;
+    if (!createControls()) {
+        destroy();
+        return false;
+    }
+    loaded_ = true;
+    if (onLoad)
+        onLoad();
+    return true;
+}
+
+void Form::setLeft(double twips)
+{
+    left_ = twips;
+    applyPosition();
+}
+
+void Form::setTop(double twips)
+{
+    top_ = twips;
+    applyPosition();
+}
+
+void Form::setWidth(double twips)
+{
+    width_ = twips;
+    applyPosition();
+}
+
+void Form::setHeight(double twips)
+{
+    height_ = twips;
+    applyPosition();
+}
+
+void Form::applyPosition()
+{
+    if (!alive())
+        return;
+    SetWindowPos(hwnd(), nullptr, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
+                 units_.yPixels(height_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE Form::frameSize() const
+{
+    RECT rect = {};
+    if (alive())
+        GetClientRect(hwnd(), &rect);
+    return SIZE{rect.right, rect.bottom};
+}
+
+void Form::show(bool modal)
+{
+    if (!loaded_ || !alive())
+        return;
+    activeBeforeShow_ = GetActiveWindow();
+    if (modal) {
+        modal_ = true;
+        ThreadWindows state{hwnd(), &disabledWindows_};
+        EnumThreadWindows(GetCurrentThreadId(), &collectEnabledWindow, reinterpret_cast<LPARAM>(&state));
+        for (HWND window : disabledWindows_)
+            EnableWindow(window, FALSE);
+    }
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetActiveWindow(hwnd());
+    if (!modal)
+        return;
+
+    MSG message;
+    while (loaded_) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // WM_QUIT belongs to the caller's loop: end ours and pass it on.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            unload();
+            break;
+        }
+        if (got == -1)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Form::restoreAfterModal()
+{
+    for (HWND window : disabledWindows_)
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
+    disabledWindows_.clear();
+    modal_ = false;
+}
+
+void Form::unload()
+{
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    for (Timer* timer : timers_) {
+        if (alive())
+            KillTimer(hwnd(), timer->id());
+        timer->stop();
+    }
+    // Give the disabled windows back their input before this window goes, so
+    // that activation returns to the caller's window and not to another
+    // program.
+    const bool wasModal = modal_;
+    restoreAfterModal();
+    const HWND previous = activeBeforeShow_;
+    const bool wasActive = alive() && GetActiveWindow() == hwnd();
+    if (wasActive && previous && IsWindow(previous) && previous != hwnd())
+        SetActiveWindow(previous);
+    (void)wasModal;
+    loaded_ = false;
+    destroy();
+    unloading_ = false;
+}
+
+void Form::deleteWhenUnloaded()
+{
+    deleteWhenUnloaded_ = true;
+    if (!loaded_ && depth_ == 0)
+        delete this;
+}
+
+void Form::leave()
+{
+    if (--depth_ == 0 && deleteWhenUnloaded_ && !loaded_)
+        delete this;
+}
+
+void Form::onDestroyed()
+{
+    loaded_ = false;
+    for (Timer* timer : timers_)
+        timer->stop();
+}
+
+void Form::registerButton(CommandButton* button) { buttons_.push_back(button); }
+void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
+
+void Form::unregisterTimer(Timer* timer)
+{
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+int Form::shiftState()
+{
+    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+void Form::keyUp(int keyCode)
+{
+    if (onKeyUp)
+        onKeyUp(keyCode, shiftState());
+}
+
+void Form::keyDown(int keyCode)
+{
+    if (onKeyDown)
+        onKeyDown(keyCode, shiftState());
+}
+
+void Form::moveFocus(CommandButton* from, bool backwards)
+{
+    std::vector<CommandButton*> order;
+    for (CommandButton* b : buttons_)
+        if (b->tabStop() && b->visible() && b->enabled())
+            order.push_back(b);
+    if (order.empty())
+        return;
+    std::sort(order.begin(), order.end(),
+              [](const CommandButton* a, const CommandButton* b) { return a->tabIndex() < b->tabIndex(); });
+    auto it = std::find(order.begin(), order.end(), from);
+    size_t index = it == order.end() ? 0 : static_cast<size_t>(it - order.begin());
+    const size_t count = order.size();
+    index = backwards ? (index + count - 1) % count : (index + 1) % count;
+    order[index]->setFocus();
+}
+
+bool Form::pressAccessKey(wchar_t key)
+{
+    const wchar_t upper = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(key)));
+    for (CommandButton* b : buttons_) {
+        if (b->visible() && b->enabled() && b->accessKey() != 0 && b->accessKey() == upper) {
+            b->setFocus();
+            b->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        // The form becomes the active form: on the first show, and whenever
+        // it is activated again from another window of this program.
+        if (LOWORD(wParam) != WA_INACTIVE && loaded_) {
+            const LRESULT result = defaultHandling(message, wParam, lParam);
+            HWND other = reinterpret_cast<HWND>(lParam);
+            DWORD otherProcess = 0;
+            if (other)
+                GetWindowThreadProcessId(other, &otherProcess);
+            if ((!other || otherProcess == GetCurrentProcessId()) && onActivate)
+                onActivate();
+            return result;
+        }
+        break;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->id() == wParam) {
+                timer->tick();
+                return 0;
+            }
+        }
+        return 0;
+    case WM_KEYDOWN:
+        keyDown(static_cast<int>(wParam));
+        return 0;
+    case WM_KEYUP:
+        keyUp(static_cast<int>(wParam));
+        return 0;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        if (pressAccessKey(static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
+    case WM_CLOSE:
+        // Only the form's own code closes it.
+        return 0;
+    default:
+        break;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+} // namespace quillnote::forms

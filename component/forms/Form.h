@@ -1,0 +1,103 @@
+#pragma once
+// A form: a top-level window that holds picture boxes, buttons, windowless
+// controls and timers, raises Load, Activate and key events, and is shown
+// modally or modelessly. Its position and size are in twips, outer frame
+// included.
+//
+// Lifetime: whoever loads a form owns it. A modeless form may hand itself
+// over with deleteWhenUnloaded(); it then deletes itself once it is unloaded
+// and no message of its windows is being handled any more, so an event
+// handler may unload its own form safely.
+
+#include "Font.h"
+#include "Units.h"
+#include "Window.h"
+
+#include <functional>
+#include <vector>
+
+namespace quillnote::forms {
+
+class CommandButton;
+class Timer;
+
+using KeyHandler = std::function<void(int keyCode, int shift)>;
+
+class Form : public Window {
+public:
+    Form();
+    ~Form() override;
+
+    // Creates the window (hidden) and the controls, then raises Load. False
+    // when the window cannot be created; the form is then not loaded.
+    bool load();
+    bool loaded() const { return loaded_; }
+
+    // Modal: disables the thread's other windows, runs the message loop until
+    // the form is unloaded, then enables them again and gives activation back.
+    // Modeless: returns at once.
+    void show(bool modal);
+    void unload();
+    void deleteWhenUnloaded();
+
+    double left() const { return left_; }
+    double top() const { return top_; }
+    double width() const { return width_; }
+    double height() const { return height_; }
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    const Units& units() const { return units_; }
+    HFONT defaultFont() const { return defaultFont_.get(); }
+
+    // Events.
+    std::function<void()> onLoad;
+    std::function<void()> onActivate;
+    KeyHandler onKeyUp;      // with key preview: before the focused control
+    KeyHandler onKeyDown;
+
+    // For the controls of this form.
+    void enter() { ++depth_; }
+    void leave();
+    void registerButton(CommandButton* button);
+    void registerTimer(Timer* timer);
+    void unregisterTimer(Timer* timer);
+    // Keyboard behaviour shared by the buttons: Tab order, access keys.
+    void moveFocus(CommandButton* from, bool backwards);
+    bool pressAccessKey(wchar_t key);
+    void keyUp(int keyCode);
+    void keyDown(int keyCode);
+
+    // Client area in pixels (the frame excluded).
+    SIZE frameSize() const;
+
+protected:
+    // Creates the controls in the freshly created window.
+    virtual bool createControls() = 0;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void beginDispatch() override { enter(); }
+    void endDispatch() override { leave(); }
+    void onDestroyed() override;
+
+private:
+    void applyPosition();
+    void restoreAfterModal();
+    static int shiftState();
+
+    Units units_;
+    Font defaultFont_;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool loaded_ = false;
+    bool unloading_ = false;
+    bool modal_ = false;
+    bool deleteWhenUnloaded_ = false;
+    int depth_ = 0;
+    std::vector<HWND> disabledWindows_;
+    HWND activeBeforeShow_ = nullptr;
+    std::vector<CommandButton*> buttons_;
+    std::vector<Timer*> timers_;
+};
+
+} // namespace quillnote::forms

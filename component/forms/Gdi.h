@@ -1,0 +1,141 @@
+#pragma once
+// Owners and guards for GDI objects and device contexts. Stock objects are
+// never wrapped: they are borrowed, not owned.
+
+#include "UniqueHandle.h"
+
+#include <windows.h>
+
+namespace quillnote::forms {
+
+struct GdiObjectTraits {
+    using Handle = HGDIOBJ;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DeleteObject(h); }
+};
+
+template <typename T>
+struct TypedGdiTraits {
+    using Handle = T;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DeleteObject(h); }
+};
+using UniqueBitmap = win::UniqueHandle<TypedGdiTraits<HBITMAP>>;
+using UniqueFont = win::UniqueHandle<TypedGdiTraits<HFONT>>;
+using UniqueBrush = win::UniqueHandle<TypedGdiTraits<HBRUSH>>;
+using UniquePen = win::UniqueHandle<TypedGdiTraits<HPEN>>;
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DeleteDC(h); }
+};
+using UniqueMemoryDc = win::UniqueHandle<MemoryDcTraits>;
+
+struct IconTraits {
+    using Handle = HICON;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DestroyIcon(h); }
+};
+using UniqueIcon = win::UniqueHandle<IconTraits>;
+
+// GetDC / ReleaseDC.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+    ~PaintDc() { EndPaint(window_, &paint_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC get() const { return dc_; }
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
+    HDC dc_ = nullptr;
+};
+
+// SelectObject, restoring the previous object when it goes.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    ~SelectGuard()
+    {
+        if (previous_)
+            SelectObject(dc_, previous_);
+    }
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// SaveDC / RestoreDC, for drawing that changes modes or clipping.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc()
+    {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// A 32-bit top-down DIB section selected into its own memory DC: the
+// persistent picture of a picture box, and the back buffer of a paint.
+class Canvas {
+public:
+    Canvas() = default;
+    bool create(HDC compatible, int width, int height);
+    bool valid() const { return static_cast<bool>(dc_); }
+    HDC dc() const { return dc_.get(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Pixel (x, y) as 0x00RRGGBB, for tests and painters; 0 outside.
+    unsigned pixel(int x, int y) const;
+
+private:
+    UniqueMemoryDc dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ original_ = nullptr;
+    void* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+
+public:
+    ~Canvas()
+    {
+        if (dc_ && original_)
+            SelectObject(dc_.get(), original_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+};
+
+} // namespace quillnote::forms

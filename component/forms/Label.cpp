@@ -1,0 +1,65 @@
+#include "Label.h"
+
+#include "Colours.h"
+#include "Units.h"
+
+namespace quillnote::forms {
+
+namespace {
+std::wstring wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+} // namespace
+
+Label::Label(const FontSpec& font, const Units& units) : font_(font), units_(units) {}
+
+void Label::setCaption(std::u16string caption)
+{
+    invalidate();
+    caption_ = std::move(caption);
+    autoSize();
+    invalidate();
+}
+
+void Label::autoSize()
+{
+    const SIZE size = measureText(font_.get(), wide(caption_));
+    bounds_.width = units_.xTwips(size.cx);
+    bounds_.height = units_.yTwips(size.cy);
+}
+
+void Label::setForeColor(Colour c)
+{
+    foreColor_ = c;
+    invalidate();
+}
+
+void Label::setAlignment(Alignment a)
+{
+    alignment_ = a;
+    invalidate();
+}
+
+void Label::setAlignment(int value)
+{
+    setAlignment(value == 1 ? Alignment::Right : value == 2 ? Alignment::Center : Alignment::Left);
+}
+
+void Label::paint(HDC dc, const Units& units) const
+{
+    if (!visible_ || caption_.empty())
+        return;
+    RECT rect = {units.xPixels(bounds_.left), units.yPixels(bounds_.top),
+                 units.xPixels(bounds_.left + bounds_.width), units.yPixels(bounds_.top + bounds_.height)};
+    SavedDc saved(dc);
+    SelectObject(dc, font_.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, toColorRef(foreColor_));
+    UINT align = DT_LEFT;
+    if (alignment_ == Alignment::Right)
+        align = DT_RIGHT;
+    else if (alignment_ == Alignment::Center)
+        align = DT_CENTER;
+    const std::wstring text = wide(caption_);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, LabelTextFlags | align);
+}
+
+} // namespace quillnote::forms

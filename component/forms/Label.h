@@ -1,0 +1,40 @@
+#pragma once
+// A windowless label with a transparent background. With AutoSize (and no
+// word wrap) writing the caption sizes the label to its text in its font:
+// the width of the widest line and the height of all lines.
+
+#include "Control.h"
+#include "Font.h"
+#include "Values.h"
+
+#include <string>
+
+namespace quillnote::forms {
+
+enum class Alignment { Left = 0, Right = 1, Center = 2 };
+
+class Label : public WindowlessControl {
+public:
+    Label(const FontSpec& font, const Units& units);
+
+    const std::u16string& caption() const { return caption_; }
+    void setCaption(std::u16string caption);
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour c);
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment a);
+    void setAlignment(int value);
+
+    void paint(HDC dc, const Units& units) const override;
+
+private:
+    void autoSize();
+
+    Font font_;
+    const Units& units_;
+    std::u16string caption_;
+    Colour foreColor_ = 0;
+    Alignment alignment_ = Alignment::Left;
+};
+
+} // namespace quillnote::forms

@@ -1,0 +1,321 @@
+#include "PictureBox.h"
+
+#include "Colours.h"
+#include "CommandButton.h"
+#include "Form.h"
+#include "Units.h"
+
+#include <windowsx.h>
+
+namespace quillnote::forms {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"QuillnotePictureBox";
+
+void fill(HDC dc, int width, int height, Colour colour)
+{
+    UniqueBrush brush(CreateSolidBrush(toColorRef(colour)));
+    RECT rect = {0, 0, width, height};
+    FillRect(dc, &rect, brush.get());
+}
+
+int buttonOfMessage(UINT message)
+{
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return 2;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return 4;
+    default: return 1;
+    }
+}
+
+} // namespace
+
+PictureBox::PictureBox(Form& form) : form_(form) {}
+
+PictureBox::~PictureBox() { destroy(); }
+
+bool PictureBox::create(HWND parent, const TwipsRect& bounds)
+{
+    registerClass(ClassName, 0, nullptr);
+    bounds_ = bounds;
+    const Units& u = form_.units();
+    return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                        u.xPixels(bounds.left), u.yPixels(bounds.top), u.xPixels(bounds.width),
+                        u.yPixels(bounds.height), parent);
+}
+
+void PictureBox::setWidth(double twips)
+{
+    bounds_.width = twips;
+    if (alive())
+        SetWindowPos(hwnd(), nullptr, 0, 0, form_.units().xPixels(twips), form_.units().yPixels(bounds_.height),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (autoRedraw_)
+        ensurePersistent();
+}
+
+void PictureBox::setHeight(double twips)
+{
+    bounds_.height = twips;
+    if (alive())
+        SetWindowPos(hwnd(), nullptr, 0, 0, form_.units().xPixels(bounds_.width), form_.units().yPixels(twips),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (autoRedraw_)
+        ensurePersistent();
+}
+
+void PictureBox::setTop(double twips)
+{
+    bounds_.top = twips;
+    if (alive())
+        SetWindowPos(hwnd(), nullptr, form_.units().xPixels(bounds_.left), form_.units().yPixels(twips), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE PictureBox::clientSize() const
+{
+    RECT rect = {};
+    if (alive())
+        GetClientRect(hwnd(), &rect);
+    return SIZE{rect.right, rect.bottom};
+}
+
+void PictureBox::setBackColor(Colour c)
+{
+    backColor_ = c;
+    // A new back colour clears the picture, as Cls does.
+    cls();
+}
+
+void PictureBox::setAutoRedraw(bool on)
+{
+    if (on == autoRedraw_)
+        return;
+    autoRedraw_ = on;
+    if (on)
+        ensurePersistent();
+    invalidateAll();
+}
+
+void PictureBox::ensurePersistent()
+{
+    const SIZE size = clientSize();
+    if (persistent_.valid() && persistent_.width() == size.cx && persistent_.height() == size.cy)
+        return;
+    WindowDc screen(nullptr);
+    Canvas fresh;
+    if (!fresh.create(screen.get(), size.cx, size.cy))
+        return;
+    fill(fresh.dc(), fresh.width(), fresh.height(), backColor_);
+    // Keep what was drawn where the new picture overlaps the old one.
+    if (persistent_.valid())
+        BitBlt(fresh.dc(), 0, 0, persistent_.width(), persistent_.height(), persistent_.dc(), 0, 0, SRCCOPY);
+    persistent_.create(screen.get(), size.cx, size.cy);
+    BitBlt(persistent_.dc(), 0, 0, size.cx, size.cy, fresh.dc(), 0, 0, SRCCOPY);
+}
+
+void PictureBox::cls()
+{
+    if (autoRedraw_) {
+        ensurePersistent();
+        if (persistent_.valid())
+            fill(persistent_.dc(), persistent_.width(), persistent_.height(), backColor_);
+    }
+    invalidateAll();
+}
+
+HDC PictureBox::hdc()
+{
+    if (autoRedraw_) {
+        ensurePersistent();
+        return persistent_.dc();
+    }
+    return paintDc_;
+}
+
+void PictureBox::add(WindowlessControl& control)
+{
+    control.attach(this);
+    children_.push_back(&control);
+}
+
+void PictureBox::addButton(CommandButton& button) { buttons_.push_back(&button); }
+
+void PictureBox::invalidateTwips(const TwipsRect& r)
+{
+    if (!alive())
+        return;
+    const Units& u = form_.units();
+    RECT rect = {u.xPixels(r.left) - 1, u.yPixels(r.top) - 1, u.xPixels(r.left + r.width) + 1,
+                 u.yPixels(r.top + r.height) + 1};
+    InvalidateRect(hwnd(), &rect, FALSE);
+}
+
+void PictureBox::invalidateAll()
+{
+    if (alive())
+        InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void PictureBox::paintInto(HDC dc, int width, int height)
+{
+    if (autoRedraw_ && persistent_.valid()) {
+        fill(dc, width, height, backColor_);
+        BitBlt(dc, 0, 0, persistent_.width(), persistent_.height(), persistent_.dc(), 0, 0, SRCCOPY);
+    } else {
+        fill(dc, width, height, backColor_);
+        if (onPaint && !autoRedraw_) {
+            paintDc_ = dc;
+            onPaint();
+            paintDc_ = nullptr;
+        }
+    }
+    for (const WindowlessControl* child : children_)
+        child->paint(dc, form_.units());
+}
+
+unsigned PictureBox::shownPixel(int x, int y)
+{
+    const SIZE size = clientSize();
+    WindowDc screen(nullptr);
+    Canvas buffer;
+    if (!buffer.create(screen.get(), size.cx, size.cy))
+        return 0;
+    paintInto(buffer.dc(), size.cx, size.cy);
+    return buffer.pixel(x, y);
+}
+
+CommandButton* PictureBox::buttonOf(HWND hwnd) const
+{
+    for (CommandButton* button : buttons_)
+        if (button->hwnd() == hwnd)
+            return button;
+    return nullptr;
+}
+
+void PictureBox::mouseDown(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const Units& u = form_.units();
+    MouseEvent event;
+    event.button = buttonOfMessage(message);
+    event.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
+    // The topmost windowless control under the mouse gets the press; the box
+    // itself only where there is none. The mouse is captured until release,
+    // so that the release goes to the control the press began on.
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        WindowlessControl* child = *it;
+        if (child->visible() && child->enabled() && child->hitTest(x, y, u)) {
+            pressedChild_ = child;
+            pressedSelf_ = false;
+            SetCapture(hwnd());
+            event.x = u.xTwips(x) - child->bounds().left;
+            event.y = u.yTwips(y) - child->bounds().top;
+            if (child->onMouseDown)
+                child->onMouseDown(event);
+            return;
+        }
+    }
+    pressedChild_ = nullptr;
+    pressedSelf_ = true;
+    SetCapture(hwnd());
+    event.x = u.xTwips(x);
+    event.y = u.yTwips(y);
+    if (onMouseDown)
+        onMouseDown(event);
+}
+
+void PictureBox::mouseUp(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WindowlessControl* child = pressedChild_;
+    const bool self = pressedSelf_;
+    pressedChild_ = nullptr;
+    pressedSelf_ = false;
+    if (GetCapture() == hwnd())
+        ReleaseCapture();
+    MouseEvent event;
+    event.button = buttonOfMessage(message);
+    event.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
+    const Units& u = form_.units();
+    event.x = u.xTwips(GET_X_LPARAM(lParam));
+    event.y = u.yTwips(GET_Y_LPARAM(lParam));
+    if (child && child->onMouseUp) {
+        event.x -= child->bounds().left;
+        event.y -= child->bounds().top;
+        child->onMouseUp(event);
+    } else if (self && onMouseUp) {
+        onMouseUp(event);
+    }
+}
+
+void PictureBox::beginDispatch() { form_.enter(); }
+void PictureBox::endDispatch() { form_.leave(); }
+
+LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PaintDc paint(hwnd());
+        const SIZE size = clientSize();
+        Canvas buffer;
+        if (buffer.create(paint.get(), size.cx, size.cy)) {
+            paintInto(buffer.dc(), size.cx, size.cy);
+            BitBlt(paint.get(), 0, 0, size.cx, size.cy, buffer.dc(), 0, 0, SRCCOPY);
+        } else {
+            paintInto(paint.get(), size.cx, size.cy);
+        }
+        return 0;
+    }
+    case WM_SIZE:
+        if (autoRedraw_)
+            ensurePersistent();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        mouseDown(message, wParam, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        mouseUp(message, wParam, lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressedChild_ = nullptr;
+        pressedSelf_ = false;
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            if (CommandButton* button = buttonOf(reinterpret_cast<HWND>(lParam)))
+                button->click();
+            return 0;
+        }
+        break;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (CommandButton* button = buttonOf(item->hwndItem)) {
+            button->draw(*item);
+            return TRUE;
+        }
+        break;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        form_.keyUp(static_cast<int>(wParam));
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        form_.keyDown(static_cast<int>(wParam));
+        return 0;
+    default:
+        break;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+} // namespace quillnote::forms

@@ -1,0 +1,84 @@
+#pragma once
+// A picture box: a child window that holds windowless controls and command
+// buttons. With AutoRedraw, drawing goes to a persistent picture (a DIB
+// section) that every repaint copies; without it, each repaint clears to the
+// back colour and raises Paint. Repaints are double-buffered.
+
+#include "Control.h"
+#include "Gdi.h"
+#include "Values.h"
+#include "Window.h"
+
+#include <functional>
+#include <vector>
+
+namespace quillnote::forms {
+
+class Form;
+class CommandButton;
+
+class PictureBox : public Window {
+public:
+    explicit PictureBox(Form& form);
+    ~PictureBox() override;
+
+    // Creates the window in parent at the given twips rectangle.
+    bool create(HWND parent, const TwipsRect& bounds);
+
+    Form& form() const { return form_; }
+    const TwipsRect& bounds() const { return bounds_; }
+    void setWidth(double twips);
+    void setHeight(double twips);
+    void setTop(double twips);
+
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour c);
+    bool autoRedraw() const { return autoRedraw_; }
+    void setAutoRedraw(bool on);
+
+    // Clears the picture to the back colour.
+    void cls();
+    // The device context to draw into: the persistent picture with
+    // AutoRedraw, the buffer of the repaint in progress inside Paint.
+    HDC hdc();
+    // Pixel size of the drawing area.
+    SIZE clientSize() const;
+
+    void add(WindowlessControl& control);
+    void addButton(CommandButton& button);
+    void invalidateTwips(const TwipsRect& r);
+    void invalidateAll();
+
+    std::function<void()> onPaint;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseUp;
+
+    // Reads a pixel of what the box shows now (persistent picture or a fresh
+    // repaint), as 0x00RRGGBB.
+    unsigned shownPixel(int x, int y);
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void beginDispatch() override;
+    void endDispatch() override;
+
+private:
+    void paintInto(HDC dc, int width, int height);
+    void ensurePersistent();
+    void mouseDown(UINT message, WPARAM wParam, LPARAM lParam);
+    void mouseUp(UINT message, WPARAM wParam, LPARAM lParam);
+    CommandButton* buttonOf(HWND hwnd) const;
+
+    Form& form_;
+    TwipsRect bounds_;
+    Colour backColor_ = 0;
+    bool autoRedraw_ = false;
+    Canvas persistent_;
+    HDC paintDc_ = nullptr;
+    std::vector<WindowlessControl*> children_;
+    std::vector<CommandButton*> buttons_;
+    WindowlessControl* pressedChild_ = nullptr;
+    bool pressedSelf_ = false;
+};
+
+} // namespace quillnote::forms

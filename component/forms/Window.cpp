@@ -1,0 +1,117 @@
+#include "Window.h"
+
+#include "Screen.h"
+#include "Units.h"
+
+namespace quillnote::forms {
+
+HINSTANCE thisModule()
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&thisModule), &module);
+    return module;
+}
+
+Units screenUnits() { return Units{Screen::twipsPerPixelX(), Screen::twipsPerPixelY()}; }
+
+Window::~Window() { destroy(); }
+
+void Window::destroy()
+{
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+}
+
+void Window::setText(const std::u16string& text)
+{
+    if (hwnd_)
+        SetWindowTextW(hwnd_, std::wstring(text.begin(), text.end()).c_str());
+}
+
+bool Window::registerClass(const wchar_t* className, UINT classStyle, HBRUSH background)
+{
+    WNDCLASSEXW existing = {};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(thisModule(), className, &existing))
+        return true;
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = classStyle;
+    wc.lpfnWndProc = &Window::windowProc;
+    wc.hInstance = thisModule();
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Window::createWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y, int width, int height,
+                          HWND parent, UINT_PTR id)
+{
+    HWND created = CreateWindowExW(exStyle, className, L"", style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(id), thisModule(), this);
+    return created != nullptr && hwnd_ == created;
+}
+
+bool Window::subclass(HWND existing)
+{
+    if (!existing)
+        return false;
+    hwnd_ = existing;
+    SetWindowLongPtrW(existing, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(existing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::windowProc)));
+    return originalProc_ != nullptr;
+}
+
+LRESULT Window::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (originalProc_)
+        return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return defaultHandling(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Window*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->dispatch(hwnd, message, wParam, lParam);
+}
+
+LRESULT Window::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    beginDispatch();
+    LRESULT result = 0;
+    // No exception may cross into the window system.
+    try {
+        result = handleMessage(message, wParam, lParam);
+    } catch (...) {
+        result = DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        if (originalProc_)
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
+        onDestroyed();
+    }
+    // endDispatch may delete this object: nothing may touch it afterwards.
+    endDispatch();
+    return result;
+}
+
+} // namespace quillnote::forms

@@ -1,0 +1,56 @@
+#pragma once
+// One window base for the form layer: it stores `this` at WM_NCCREATE, owns
+// its window handle and routes every message to handleMessage.
+
+#include <windows.h>
+
+#include <string>
+
+namespace quillnote::forms {
+
+// The module that holds the form layer (the component library), for window
+// classes and resources.
+HINSTANCE thisModule();
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    bool alive() const { return hwnd_ != nullptr; }
+    void destroy();
+    // The window's own text. Windows without a title bar do not show it, but
+    // accessibility tools and tests read it.
+    void setText(const std::u16string& text);
+
+protected:
+    // Creates the window of a class registered by registerClass.
+    bool createWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y, int width, int height,
+                      HWND parent, UINT_PTR id = 0);
+    static bool registerClass(const wchar_t* className, UINT classStyle, HBRUSH background);
+
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Bracket every message; a form deletes itself only when no message of
+    // its windows is being handled any more (see Form).
+    virtual void beginDispatch() {}
+    virtual void endDispatch() {}
+    // The window handle is gone (WM_NCDESTROY).
+    virtual void onDestroyed() {}
+
+    LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // For subclassed system controls: the class's own window procedure.
+    bool subclass(HWND existing);
+    WNDPROC originalProc_ = nullptr;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace quillnote::forms

@@ -1,0 +1,507 @@
+// MsgBox end to end under Wine: the dialog is shown for real, a test thread
+// inspects it and presses buttons, keys or the close box, and the test
+// checks the code the call returns. Every dialog has a watchdog.
+
+#include "DialogDriver.h"
+#include "GuiObjects.h"
+#include "TestSupport.h"
+
+#include <cmath>
+#include <string>
+
+namespace quillnote::test {
+namespace {
+
+class MsgBoxTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_HRESULT_SUCCEEDED(apartment_.result());
+        ASSERT_TRUE(component_.loaded());
+        ASSERT_HRESULT_SUCCEEDED(component_.create(box_));
+        // Quiet and quick: no sound needed to test the flow.
+        box_->put_SoundBeep(VARIANT_FALSE);
+    }
+    void TearDown() override { EXPECT_EQ(findDialog(GetCurrentThreadId()), nullptr) << "a dialog was left open"; }
+
+    // Calls MsgBox through the vtable; returns the VT_I2 code, or -999.
+    short msgBox(const std::wstring& message, short buttons, const std::wstring& title = L"")
+    {
+        BSTR m = SysAllocStringLen(message.data(), static_cast<UINT>(message.size()));
+        BSTR t = title.empty() ? nullptr : SysAllocStringLen(title.data(), static_cast<UINT>(title.size()));
+        Variant result;
+        const HRESULT hr = box_->MsgBox(m, buttons, t, result.get());
+        SysFreeString(m);
+        SysFreeString(t);
+        EXPECT_EQ(hr, S_OK);
+        EXPECT_EQ(V_VT(&*result), VT_I2);
+        return V_VT(&*result) == VT_I2 ? V_I2(&*result) : static_cast<short>(-999);
+    }
+
+    Apartment apartment_;
+    Component component_;
+    win::ComPtr<_Quillnote> box_;
+};
+
+struct ButtonSetCase {
+    short set;
+    std::vector<std::wstring> captions;
+    std::vector<short> codes;
+};
+
+const ButtonSetCase ButtonSets[] = {
+    {0, {L"&OK"}, {1}},
+    {1, {L"&OK", L"Cancel"}, {1, 2}},
+    {2, {L"&Abort", L"&Retry", L"&Ignore"}, {3, 4, 5}},
+    {3, {L"&Yes", L"&No", L"Cancel"}, {6, 7, 2}},
+    {4, {L"&Yes", L"&No"}, {6, 7}},
+    {5, {L"&Retry", L"Cancel"}, {4, 2}},
+};
+
+TEST_F(MsgBoxTest, EveryButtonOfEverySetReturnsItsCode)
+{
+    for (const auto& set : ButtonSets) {
+        for (size_t pressed = 0; pressed < set.captions.size(); ++pressed) {
+            SCOPED_TRACE(testing::Message() << "set " << set.set << ", button " << pressed);
+            std::vector<std::wstring> seen;
+            DialogDriver driver([&](const DialogView& view) {
+                for (const auto& b : view.buttons)
+                    seen.push_back(b.caption);
+                if (pressed < view.buttons.size())
+                    clickButton(view.buttons[pressed]);
+            });
+            EXPECT_EQ(msgBox(L"Choose", set.set), set.codes[pressed]);
+            driver.join();
+            EXPECT_TRUE(driver.sawDialog());
+            EXPECT_FALSE(driver.timedOut());
+            EXPECT_EQ(seen, set.captions);
+        }
+    }
+}
+
+TEST_F(MsgBoxTest, EnterPressesTheDefaultButtonWhichHasTheFocus)
+{
+    const struct {
+        short buttons;
+        std::wstring focused;
+        short code;
+    } cases[] = {
+        {0, L"&OK", 1},           {4, L"&Yes", 6},           {4 + 256, L"&No", 7},
+        {3 + 512, L"Cancel", 2},  {2 + 256, L"&Retry", 4},   {1 + 512, L"&OK", 1}, // no third button: none is default
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Buttons " << c.buttons);
+        std::wstring focused;
+        DialogDriver driver([&](const DialogView& view) {
+            for (const auto& b : view.buttons)
+                if (b.hwnd == view.focus)
+                    focused = b.caption;
+            pressKey(view.focus ? view.focus : view.dialog, VK_RETURN);
+        });
+        EXPECT_EQ(msgBox(L"Enter", c.buttons), c.code);
+        driver.join();
+        EXPECT_EQ(focused, c.focused);
+    }
+}
+
+TEST_F(MsgBoxTest, AccessKeysPressTheirButtons)
+{
+    const struct {
+        short buttons;
+        wchar_t key;
+        bool alt;
+        short code;
+    } cases[] = {{3, L'n', false, 7}, {3, L'Y', true, 6}, {2, L'i', false, 5}, {2, L'a', true, 3}, {5, L'r', false, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Buttons " << c.buttons << " key " << static_cast<char>(c.key));
+        DialogDriver driver([&](const DialogView& view) { typeChar(view.focus ? view.focus : view.dialog, c.key, c.alt); });
+        EXPECT_EQ(msgBox(L"Keys", c.buttons), c.code);
+    }
+}
+
+TEST_F(MsgBoxTest, EscapeReturnsCancelWhateverTheButtons)
+{
+    for (short buttons : {short(0), short(4), short(2), short(6), short(15)}) {
+        SCOPED_TRACE(testing::Message() << "Buttons " << buttons);
+        DialogDriver driver([&](const DialogView& view) { pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE); });
+        EXPECT_EQ(msgBox(L"Esc", buttons), 2);
+        driver.join();
+        EXPECT_FALSE(driver.timedOut());
+    }
+}
+
+TEST_F(MsgBoxTest, CloseBoxReturnsCancelOnRelease)
+{
+    bool openAfterPress = false;
+    DialogDriver driver([&](const DialogView& view) {
+        ASSERT_NE(view.heading_strip, nullptr);
+        RECT strip = {};
+        GetClientRect(view.heading_strip, &strip);
+        // The close box stands 360 twips (24 pixels) left of the dialog's
+        // right edge, 60 twips (4 pixels) from the top, 14 pixels square.
+        const int width = view.rect.right - view.rect.left;
+        const int x = width - 24 + 7;
+        const int y = 4 + 7;
+        pressAt(view.heading_strip, x, y);
+        Sleep(200);
+        openAfterPress = IsWindow(view.dialog) != FALSE;
+        releaseAt(view.heading_strip, x, y);
+    });
+    EXPECT_EQ(msgBox(L"Close box", 4), 2);
+    driver.join();
+    EXPECT_TRUE(openAfterPress);
+}
+
+TEST_F(MsgBoxTest, WithoutControlBoxThePlaceOfTheCloseBoxDoesNothing)
+{
+    ASSERT_HRESULT_SUCCEEDED(box_->put_ControlBox(VARIANT_FALSE));
+    bool openAfterClick = false;
+    DialogDriver driver([&](const DialogView& view) {
+        const int width = view.rect.right - view.rect.left;
+        clickAt(view.heading_strip, width - 24 + 7, 11);
+        Sleep(200);
+        openAfterClick = IsWindow(view.dialog) != FALSE;
+        if (!view.buttons.empty())
+            clickButton(view.buttons[0]);
+    });
+    EXPECT_EQ(msgBox(L"No close box", 0), 1);
+    EXPECT_TRUE(openAfterClick);
+}
+
+TEST_F(MsgBoxTest, ModelessCallReturnsAtOnceAndTheDialogStaysUp)
+{
+    ASSERT_HRESULT_SUCCEEDED(box_->put_Modal(VARIANT_FALSE));
+    EXPECT_EQ(msgBox(L"Modeless", 4), 0);
+    HWND dialog = findDialog(GetCurrentThreadId());
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    ASSERT_EQ(view.buttons.size(), 2u);
+    clickButton(view.buttons[0]);
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 5000));
+}
+
+TEST_F(MsgBoxTest, CountdownClosesWithZero)
+{
+    ASSERT_HRESULT_SUCCEEDED(box_->put_TimerSeconds(1));
+    DialogDriver driver(nullptr, 10000);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(msgBox(L"Countdown", 4), 0);
+    const DWORD elapsed = GetTickCount() - start;
+    driver.join();
+    EXPECT_TRUE(driver.sawDialog());
+    EXPECT_FALSE(driver.timedOut());
+    EXPECT_GE(elapsed, 900u);
+}
+
+TEST_F(MsgBoxTest, HeadingTextComesFromTitleDefaultTitleActiveWindowOrMessage)
+{
+    std::wstring heading;
+    auto capture = [&](const DialogView& view) {
+        heading = view.heading;
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    };
+    {
+        DialogDriver driver(capture);
+        msgBox(L"x", 0, L"Given \x03A4\x03AF\x03C4\x03BB\x03BF\x03C2");
+    }
+    EXPECT_EQ(heading, L"Given \x03A4\x03AF\x03C4\x03BB\x03BF\x03C2");
+
+    BSTR fallback = SysAllocString(L"Default \x65E5\x672C");
+    box_->put_DefaultTitle(fallback);
+    SysFreeString(fallback);
+    {
+        DialogDriver driver(capture);
+        msgBox(L"x", 0);
+    }
+    EXPECT_EQ(heading, L"Default \x65E5\x672C");
+    {
+        DialogDriver driver(capture);
+        msgBox(L"x", 0, L"Title wins");
+    }
+    EXPECT_EQ(heading, L"Title wins");
+
+    box_->put_DefaultTitle(nullptr);
+    {
+        DialogDriver driver(capture);
+        msgBox(L"x", 0);
+    }
+    EXPECT_EQ(heading, L"Message") << "no title and no active window";
+}
+
+// A plain top-level window of the test's own, to be the active window.
+class OwnerWindow {
+public:
+    OwnerWindow(const wchar_t* caption, int x, int y, int w, int h)
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"QuillnoteTestOwner";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, L"QuillnoteTestOwner", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, w, h,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+        SetActiveWindow(hwnd_);
+        pumpUntil([] { return false; }, 100);
+    }
+    ~OwnerWindow() { DestroyWindow(hwnd_); }
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+TEST_F(MsgBoxTest, HeadingFallsBackToTheActiveWindowsCaption)
+{
+    OwnerWindow owner(L"Owner \x0395\x03BB\x03BB\x03AC\x03B4\x03B1", 100, 50, 400, 300);
+    ASSERT_EQ(GetActiveWindow(), owner.hwnd());
+    std::wstring heading;
+    bool ownerEnabledDuringDialog = true;
+    DialogDriver driver([&](const DialogView& view) {
+        heading = view.heading;
+        ownerEnabledDuringDialog = IsWindowEnabled(owner.hwnd()) != FALSE;
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    });
+    msgBox(L"Owned", 0);
+    driver.join();
+    EXPECT_EQ(heading, L"Owner \x0395\x03BB\x03BB\x03AC\x03B4\x03B1");
+    // The modal show disabled the caller's window and gave it back after.
+    EXPECT_FALSE(ownerEnabledDuringDialog);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_EQ(GetActiveWindow(), owner.hwnd());
+}
+
+TEST_F(MsgBoxTest, CentredOnTheActiveWindowOrTheScreen)
+{
+    ASSERT_HRESULT_SUCCEEDED(box_->put_StartUpPosition(1));
+    RECT dialogRect = {};
+    auto capture = [&](const DialogView& view) {
+        dialogRect = view.rect;
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    };
+    {
+        OwnerWindow owner(L"Owner", 100, 50, 400, 300);
+        RECT ownerRect = {};
+        GetWindowRect(owner.hwnd(), &ownerRect);
+        DialogDriver driver(capture);
+        msgBox(L"On the owner", 0);
+        driver.join();
+        const int ownerCentreX = (ownerRect.left + ownerRect.right) / 2;
+        const int ownerCentreY = (ownerRect.top + ownerRect.bottom) / 2;
+        EXPECT_NEAR((dialogRect.left + dialogRect.right) / 2, ownerCentreX, 1);
+        EXPECT_NEAR((dialogRect.top + dialogRect.bottom) / 2, ownerCentreY, 1);
+        short position = 0;
+        box_->get_StartUpPosition(&position);
+        EXPECT_EQ(position, 1);
+    }
+    // No active window now: centred on the screen, and the property falls
+    // back to 2 for good.
+    ASSERT_EQ(GetActiveWindow(), nullptr);
+    DialogDriver driver(capture);
+    msgBox(L"On the screen", 0);
+    driver.join();
+    EXPECT_NEAR((dialogRect.left + dialogRect.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((dialogRect.top + dialogRect.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    short position = 0;
+    box_->get_StartUpPosition(&position);
+    EXPECT_EQ(position, 2);
+}
+
+TEST_F(MsgBoxTest, ManualPositionInTwips)
+{
+    box_->put_StartUpPosition(0);
+    box_->put_Left(1500); // 100 pixels at 15 twips per pixel
+    box_->put_Top(750);   // 50 pixels
+    RECT dialogRect = {};
+    DialogDriver driver([&](const DialogView& view) {
+        dialogRect = view.rect;
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    });
+    msgBox(L"Manual", 0);
+    driver.join();
+    EXPECT_EQ(dialogRect.left, 100);
+    EXPECT_EQ(dialogRect.top, 50);
+}
+
+TEST_F(MsgBoxTest, ButtonsAreCentredAndTheDialogFitsThem)
+{
+    RECT dialogRect = {};
+    RECT bodyRect = {};
+    std::vector<RECT> buttons;
+    DialogDriver driver([&](const DialogView& view) {
+        dialogRect = view.rect;
+        GetWindowRect(view.body, &bodyRect);
+        for (const auto& b : view.buttons)
+            buttons.push_back(b.rect);
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    });
+    msgBox(L"Three buttons", 2);
+    driver.join();
+    ASSERT_EQ(buttons.size(), 3u);
+    // 1095 x 375 twips each, 1200 apart: 73 x 25 pixels, 80 apart.
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(buttons[i].right - buttons[i].left, 73);
+        EXPECT_EQ(buttons[i].bottom - buttons[i].top, 25);
+    }
+    EXPECT_EQ(buttons[1].left - buttons[0].left, 80);
+    EXPECT_EQ(buttons[2].left - buttons[1].left, 80);
+    // The row of 4065 twips (271 pixels) is the dialog's outer width, and
+    // the body is as wide; the row without its margin is centred in the
+    // body, 285 twips (19 pixels) from its left edge.
+    EXPECT_EQ(dialogRect.right - dialogRect.left, 271);
+    EXPECT_EQ(buttons[0].left - bodyRect.left, 19);
+    EXPECT_NEAR((buttons[0].left + buttons[2].right) / 2.0 - bodyRect.left, 271 / 2.0, 1.0);
+}
+
+TEST_F(MsgBoxTest, BadInputNeverCrashesOrHangs)
+{
+    const std::wstring wideLine(3000, L'W');
+    std::wstring withNuls = L"before";
+    withNuls.push_back(L'\0');
+    withNuls += L"after";
+    const std::wstring megabyte(512 * 1024, L'x');
+    const std::wstring manyLines = [] {
+        std::wstring s;
+        for (int i = 0; i < 2000; ++i)
+            s += L"line\r\n";
+        return s;
+    }();
+    const struct {
+        const char* name;
+        std::wstring message;
+        short buttons;
+    } cases[] = {
+        {"empty", L"", 0},
+        {"embedded NUL", withNuls, 1},
+        {"line wider than the screen", wideLine, 0},
+        {"one megabyte", megabyte, 4},
+        {"many lines", manyLines, 0},
+        {"negative buttons", L"neg", -1},
+        {"all bits", L"all", static_cast<short>(0x7FFF)},
+        {"unknown icon", L"icon 5", 80},
+        {"system modal flag", L"4096", 4096 + 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RECT dialogRect = {};
+        std::wstring message;
+        DialogDriver driver([&](const DialogView& view) {
+            dialogRect = view.rect;
+            message = view.message;
+            pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+        }, 30000);
+        EXPECT_EQ(msgBox(c.message, c.buttons), 2);
+        driver.join();
+        EXPECT_TRUE(driver.sawDialog());
+        EXPECT_FALSE(driver.timedOut());
+        EXPECT_LE(dialogRect.right - dialogRect.left, GetSystemMetrics(SM_CXSCREEN) - 16);
+        if (c.message.find(L'\0') == std::wstring::npos)
+            EXPECT_EQ(message.size(), c.message.size());
+    }
+}
+
+TEST_F(MsgBoxTest, ALineWiderThanTheScreenStopsAtTheScreenWidthLessSixteenPixels)
+{
+    RECT dialogRect = {};
+    DialogDriver driver([&](const DialogView& view) {
+        dialogRect = view.rect;
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    });
+    msgBox(std::wstring(3000, L'W'), 0);
+    driver.join();
+    EXPECT_EQ(dialogRect.right - dialogRect.left, GetSystemMetrics(SM_CXSCREEN) - 16);
+}
+
+TEST_F(MsgBoxTest, LateBoundCallWithOptionalArgumentsLeftOut)
+{
+    LateBound late(box_.get());
+    VARIANT args[1];
+    VariantInit(&args[0]);
+    V_VT(&args[0]) = VT_BSTR;
+    V_BSTR(&args[0]) = SysAllocString(L"Late bound");
+    std::wstring heading;
+    std::vector<std::wstring> captions;
+    DialogDriver driver([&](const DialogView& view) {
+        heading = view.heading;
+        for (const auto& b : view.buttons)
+            captions.push_back(b.caption);
+        if (!view.buttons.empty())
+            clickButton(view.buttons[0]);
+    });
+    Variant result;
+    ASSERT_HRESULT_SUCCEEDED(late.call(L"MsgBox", args, 1, result));
+    driver.join();
+    VariantClear(&args[0]);
+    EXPECT_EQ(V_VT(&*result), VT_I2);
+    EXPECT_EQ(V_I2(&*result), 1);
+    EXPECT_EQ(captions, std::vector<std::wstring>{L"&OK"});
+    EXPECT_EQ(heading, L"Message");
+}
+
+TEST_F(MsgBoxTest, AnEarlierModelessDialogKeepsItsOwnButtons)
+{
+    box_->put_Modal(VARIANT_FALSE);
+    EXPECT_EQ(msgBox(L"First", 2), 0); // Abort, Retry, Ignore
+    HWND first = findDialog(GetCurrentThreadId());
+    ASSERT_NE(first, nullptr);
+
+    box_->put_Modal(VARIANT_TRUE);
+    std::vector<std::wstring> captions;
+    DialogDriver driver([&](const DialogView& view) {
+        for (const auto& b : view.buttons)
+            captions.push_back(b.caption);
+        clickButton(view.buttons.back());
+    }, 15000, GetCurrentThreadId());
+    // The second dialog is the one the driver finds once the first is
+    // hidden from its search: close the first one's view aside by
+    // checking captions of the newest dialog below.
+    ShowWindow(first, SW_HIDE);
+    EXPECT_EQ(msgBox(L"Second", 0), 1);
+    driver.join();
+    EXPECT_EQ(captions, std::vector<std::wstring>{L"&OK"});
+
+    ShowWindow(first, SW_SHOWNA);
+    const DialogView view = viewOf(first);
+    ASSERT_EQ(view.buttons.size(), 3u);
+    EXPECT_EQ(view.buttons[0].caption, L"&Abort");
+    clickButton(view.buttons[1]);
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(first); }, 5000));
+}
+
+TEST_F(MsgBoxTest, FiveHundredDialogsLeaveNoGdiOrUserObjectsBehind)
+{
+    box_->put_Modal(VARIANT_FALSE);
+    auto showAndClose = [&] {
+        msgBox(L"Again and again", 3 + 48);
+        HWND dialog = findDialog(GetCurrentThreadId());
+        if (!dialog)
+            return false;
+        releaseKey(dialog, VK_ESCAPE);
+        return pumpUntil([&] { return !IsWindow(dialog); }, 5000);
+    };
+    // Warm up: classes, fonts and icons that are loaded once.
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(showAndClose());
+    const DWORD gdiBefore = gdiObjectCount();
+    const DWORD userBefore = userObjectCount();
+    // The counters must see the objects of a shown dialog, or they could not
+    // see a leak either.
+    msgBox(L"Counted", 3 + 48);
+    HWND open = findDialog(GetCurrentThreadId());
+    ASSERT_NE(open, nullptr);
+    EXPECT_GT(gdiObjectCount(), gdiBefore);
+    EXPECT_GT(userObjectCount(), userBefore);
+    releaseKey(open, VK_ESCAPE);
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindow(open); }, 5000));
+
+    for (int i = 0; i < 500; ++i)
+        ASSERT_TRUE(showAndClose()) << "dialog " << i;
+    const DWORD gdiAfter = gdiObjectCount();
+    const DWORD userAfter = userObjectCount();
+    EXPECT_LE(gdiAfter, gdiBefore + 5);
+    EXPECT_LE(userAfter, userBefore + 5);
+    RecordProperty("gdi_objects_before", static_cast<int>(gdiBefore));
+    RecordProperty("gdi_objects_after", static_cast<int>(gdiAfter));
+}
+
+} // namespace
+} // namespace quillnote::test
