@@ -1,10 +1,13 @@
 #include "MessageBoxForm.h"
 
 #include "ButtonFlags.h"
+#include "FadePainter.h"
+#include "LinearGradient.h"
 #include "PropertyRules.h"
 #include "ResourceIds.h"
 #include "Rounding.h"
 #include "Steps.h"
+#include "forms/PictureBoxSurface.h"
 
 namespace quillnote {
 
@@ -163,6 +166,25 @@ void MessageBoxForm::Form_Activate()
             SetTopmost(hwnd(), true);
     });
     runStep([&] {
+        if (!isSet(settings_.gradientPaint))
+            return;
+        runStep([&] {
+            forms::PictureBoxSurface body(Background);
+            if (settings_.gradientDirection <= Direction::RightToLeft)
+                paintLinearGradient(body, settings_.backColorBody, settings_.gradientDirection, false, true,
+                                    forms::systemColours());
+            else
+                paintFade(body, settings_.backColorBody, settings_.gradientDirection, forms::systemColours());
+        });
+        runStep([&] {
+            // The icon goes into the body's persistent picture, over the shading.
+            if (iconIndex_ >= 0) {
+                DrawIcon(Background.hdc());
+                Background.invalidateAll();
+            }
+        });
+    });
+    runStep([&] {
         for (int i = 0; i < 4; ++i) {
             if (MsgButton[i].isDefault()) {
                 focusedButton_ = static_cast<std::int16_t>(i);
@@ -232,8 +254,20 @@ void MessageBoxForm::Timer2_Timer()
 void MessageBoxForm::PaintHeading(bool active)
 {
     const Colour colour = active ? settings_.backColorHeading : InactiveCaption;
-    if (TopHeading.backColor() != colour)
+    const bool solid = isSet(settings_.solidColorHeading);
+    // The poll asks for the heading ten times a second. Painting the same
+    // look again gives the same picture, so only a change of look repaints
+    // (which keeps an idle dialog idle).
+    const HeadingLook look{active, solid, colour, TopHeading.bounds().width};
+    if (look == lastHeadingLook_)
+        return;
+    lastHeadingLook_ = look;
+    if (solid) {
         TopHeading.setBackColor(colour);
+        return;
+    }
+    forms::PictureBoxSurface heading(TopHeading);
+    paintLinearGradient(heading, colour, Direction::LeftToRight, true, active, forms::systemColours());
 }
 
 void MessageBoxForm::ControlBoxUp_MouseDown() { ControlBoxUp.setPicture(ControlBoxDn.picture()); }

@@ -62,7 +62,19 @@ private:
     void DrawIcon(HDC dc);
     void closeWith(std::int16_t code);
 
+    struct HeadingLook {
+        bool active = false;
+        bool solid = false;
+        Colour colour = 0;
+        double width = -1;
+        bool operator==(const HeadingLook& o) const
+        {
+            return active == o.active && solid == o.solid && colour == o.colour && width == o.width;
+        }
+    };
+
     SharedSettings& settings_;
+    HeadingLook lastHeadingLook_;
     std::int16_t focusedButton_ = 0;
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;

@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "CommandButton.h"
 #include "Form.h"
+#include "Rounding.h"
 #include "Units.h"
 
 #include <windowsx.h>
@@ -42,6 +43,7 @@ bool PictureBox::create(HWND parent, const TwipsRect& bounds)
     registerClass(ClassName, 0, nullptr);
     bounds_ = bounds;
     const Units& u = form_.units();
+    scale_ = SurfaceScale(u.xPixels(bounds.width), u.yPixels(bounds.height), u.twipsPerPixelX, u.twipsPerPixelY);
     return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                         u.xPixels(bounds.left), u.yPixels(bounds.top), u.xPixels(bounds.width),
                         u.yPixels(bounds.height), parent);
@@ -134,6 +136,81 @@ HDC PictureBox::hdc()
         return persistent_.dc();
     }
     return paintDc_;
+}
+
+template <typename Draw>
+void PictureBox::drawWith(Draw draw)
+{
+    if (autoRedraw_) {
+        ensurePersistent();
+        if (persistent_.valid()) {
+            SavedDc saved(persistent_.dc());
+            SetROP2(persistent_.dc(), drawMode_);
+            draw(persistent_.dc());
+        }
+        return;
+    }
+    if (!alive())
+        return;
+    WindowDc dc(hwnd());
+    if (dc.get()) {
+        SavedDc saved(dc.get());
+        SetROP2(dc.get(), drawMode_);
+        draw(dc.get());
+    }
+}
+
+HPEN PictureBox::makePen(COLORREF colour) const
+{
+    if (drawWidth_ <= 1)
+        return CreatePen(PS_SOLID, 1, colour);
+    LOGBRUSH brush = {BS_SOLID, colour, 0};
+    return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, static_cast<DWORD>(drawWidth_),
+                        &brush, 0, nullptr);
+}
+
+void PictureBox::fillBox(double x1, double y1, double x2, double y2, COLORREF colour)
+{
+    // Both corners belong to the box.
+    const int left = whole(scale_.toPixelX(x1 < x2 ? x1 : x2));
+    const int right = whole(scale_.toPixelX(x1 < x2 ? x2 : x1)) + 1;
+    const int top = whole(scale_.toPixelY(y1 < y2 ? y1 : y2));
+    const int bottom = whole(scale_.toPixelY(y1 < y2 ? y2 : y1)) + 1;
+    drawWith([&](HDC dc) {
+        UniqueBrush brush(CreateSolidBrush(colour));
+        RECT rect = {left, top, right, bottom};
+        FillRect(dc, &rect, brush.get());
+    });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, COLORREF colour)
+{
+    drawWith([&](HDC dc) {
+        UniquePen pen(makePen(colour));
+        SelectGuard select(dc, pen.get());
+        MoveToEx(dc, whole(scale_.toPixelX(x1)), whole(scale_.toPixelY(y1)), nullptr);
+        LineTo(dc, whole(scale_.toPixelX(x2)), whole(scale_.toPixelY(y2)));
+    });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void PictureBox::lineTo(double x, double y, COLORREF colour) { line(currentX_, currentY_, x, y, colour); }
+
+void PictureBox::circle(double x, double y, double radius, COLORREF colour)
+{
+    const double cx = scale_.toPixelX(x), cy = scale_.toPixelY(y);
+    const double r = radius * scale_.pixelsPerUnitX();
+    drawWith([&](HDC dc) {
+        UniquePen pen(makePen(colour));
+        SelectGuard selectPen(dc, pen.get());
+        SelectGuard selectBrush(dc, GetStockObject(NULL_BRUSH));
+        Ellipse(dc, whole(cx - r), whole(cy - r), whole(cx + r) + 1, whole(cy + r) + 1);
+    });
+    currentX_ = x;
+    currentY_ = y;
 }
 
 void PictureBox::add(WindowlessControl& control)
@@ -272,6 +349,7 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SIZE:
+        scale_.resize(LOWORD(lParam), HIWORD(lParam));
         if (autoRedraw_)
             ensurePersistent();
         return 0;

@@ -1,0 +1,45 @@
+#pragma once
+// A picture box as the painters' drawing surface. The box is repainted once
+// when the surface goes, not after every band.
+
+#include "DrawingSurface.h"
+#include "PictureBox.h"
+
+namespace quillnote::forms {
+
+class PictureBoxSurface : public DrawingSurface {
+public:
+    explicit PictureBoxSurface(PictureBox& box) : box_(box) {}
+    ~PictureBoxSurface() override { box_.invalidateAll(); }
+    PictureBoxSurface(const PictureBoxSurface&) = delete;
+    PictureBoxSurface& operator=(const PictureBoxSurface&) = delete;
+
+    double width() const override { return box_.bounds().width; }
+    double height() const override { return box_.bounds().height; }
+    bool autoRedraw() const override { return box_.autoRedraw(); }
+    void setAutoRedraw(bool on) override { box_.setAutoRedraw(on); }
+    Colour backColor() const override { return box_.backColor(); }
+    void setBackColor(Colour colour) override { box_.setBackColor(colour); }
+    void cls() override { box_.cls(); }
+    void setDrawMode(int mode) override { box_.setDrawMode(mode); }
+    int drawWidth() const override { return box_.drawWidth(); }
+    void setDrawWidth(int pixels) override { box_.setDrawWidth(pixels); }
+    int scaleMode() const override { return box_.scale().mode(); }
+    void setScaleMode(int mode) override { box_.scale().setMode(mode); }
+    double scaleWidth() const override { return box_.scale().width(); }
+    void setScaleWidth(double units) override { box_.scale().setWidth(units); }
+    double scaleHeight() const override { return box_.scale().height(); }
+    void setScaleHeight(double units) override { box_.scale().setHeight(units); }
+    void fillBox(double x1, double y1, double x2, double y2, Rgb c) override { box_.fillBox(x1, y1, x2, y2, composeRgb(c)); }
+    void line(double x1, double y1, double x2, double y2, Rgb c) override { box_.line(x1, y1, x2, y2, composeRgb(c)); }
+    void lineTo(double x, double y, Rgb c) override { box_.lineTo(x, y, composeRgb(c)); }
+    void circle(double x, double y, double radius, Rgb c) override { box_.circle(x, y, radius, composeRgb(c)); }
+
+private:
+    PictureBox& box_;
+};
+
+// GetSysColor, for the painters.
+SystemColourLookup systemColours();
+
+} // namespace quillnote::forms
