@@ -1,0 +1,377 @@
+// The living dialog under Wine: heading looks, body shading, the close box's
+// pressed picture, focus, the countdown after re-activation, keeping on top
+// and dragging. Pixels are read from the shown windows.
+
+#include "DialogDriver.h"
+#include "TestSupport.h"
+
+#include <cstdlib>
+#include <thread>
+
+namespace quillnote::test {
+namespace {
+
+struct Pixel {
+    int r = 0, g = 0, b = 0;
+};
+
+Pixel pixelOf(HWND window, int x, int y)
+{
+    HDC dc = GetDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return Pixel{GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+Pixel fromColorRef(COLORREF c) { return Pixel{GetRValue(c), GetGValue(c), GetBValue(c)}; }
+
+// Within `tolerance` per channel.
+::testing::AssertionResult closeTo(const Pixel& got, const Pixel& want, int tolerance = 0)
+{
+    if (std::abs(got.r - want.r) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
+        std::abs(got.b - want.b) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got (" << got.r << ", " << got.g << ", " << got.b << "), want ("
+                                         << want.r << ", " << want.g << ", " << want.b << ") within " << tolerance;
+}
+
+int brightness(const Pixel& p) { return p.r + p.g + p.b; }
+
+// A one-line message wide enough to give the body room for probes.
+constexpr const wchar_t* WideMessage = L"A message that makes the body wide enough";
+// Pixels of the body that the dialog's frame covers at its right and bottom.
+constexpr int FrameOverlap = 6;
+
+class DialogRuntimeTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_HRESULT_SUCCEEDED(apartment_.result());
+        ASSERT_TRUE(component_.loaded());
+        ASSERT_HRESULT_SUCCEEDED(component_.create(box_));
+        box_->put_SoundBeep(VARIANT_FALSE);
+    }
+    void TearDown() override { EXPECT_EQ(findDialog(GetCurrentThreadId()), nullptr) << "a dialog was left open"; }
+
+    short msgBox(const wchar_t* message, short buttons)
+    {
+        BSTR m = SysAllocString(message);
+        Variant result;
+        box_->MsgBox(m, buttons, nullptr, result.get());
+        SysFreeString(m);
+        return V_VT(&*result) == VT_I2 ? V_I2(&*result) : static_cast<short>(-999);
+    }
+
+    // Shows a modeless dialog and waits until its activation has run.
+    HWND showModeless(const wchar_t* message, short buttons)
+    {
+        box_->put_Modal(VARIANT_FALSE);
+        msgBox(message, buttons);
+        HWND dialog = findDialog(GetCurrentThreadId());
+        pumpUntil([] { return false; }, 300);
+        return dialog;
+    }
+
+    void close(HWND dialog)
+    {
+        if (!dialog)
+            return;
+        releaseKey(dialog, VK_ESCAPE);
+        pumpUntil([&] { return !IsWindow(dialog); }, 5000);
+    }
+
+    Apartment apartment_;
+    Component component_;
+    win::ComPtr<_Quillnote> box_;
+};
+
+// A window of the test's own, to take the activation away from the dialog.
+class OtherWindow {
+public:
+    OtherWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"QuillnoteTestOther";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 150,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~OtherWindow() { DestroyWindow(hwnd_); }
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+TEST_F(DialogRuntimeTest, ActiveHeadingStartsInItsColourAndLightensToTheRight)
+{
+    box_->put_BackColorHeading(0x800000); // navy
+    HWND dialog = showModeless(L"Heading", 0);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    RECT strip = {};
+    GetClientRect(view.heading_strip, &strip);
+    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), Pixel{0, 0, 128}));
+    const Pixel middle = pixelOf(view.heading_strip, strip.right / 2, 1);
+    const Pixel right = pixelOf(view.heading_strip, strip.right - 30, 1);
+    EXPECT_GT(brightness(middle), brightness(Pixel{0, 0, 128}));
+    EXPECT_GT(brightness(right), brightness(middle));
+    close(dialog);
+}
+
+TEST_F(DialogRuntimeTest, SolidHeadingIsOnePlainColour)
+{
+    box_->put_BackColorHeading(0x2080C0);
+    box_->put_SolidColorHeading(VARIANT_TRUE);
+    HWND dialog = showModeless(L"Solid", 0);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    RECT strip = {};
+    GetClientRect(view.heading_strip, &strip);
+    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), Pixel{0xC0, 0x80, 0x20}));
+    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, strip.right - 30, 1), Pixel{0xC0, 0x80, 0x20}));
+    close(dialog);
+}
+
+TEST_F(DialogRuntimeTest, InactiveHeadingUsesTheInactiveCaptionColour)
+{
+    HWND dialog = showModeless(L"Inactive", 0);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    {
+        OtherWindow other;
+        SetActiveWindow(other.hwnd());
+        pumpUntil([] { return false; }, 300); // a poll tick repaints the heading
+        ASSERT_NE(GetActiveWindow(), dialog);
+        const Pixel inactive = fromColorRef(GetSysColor(COLOR_INACTIVECAPTION));
+        EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), inactive));
+        RECT strip = {};
+        GetClientRect(view.heading_strip, &strip);
+        // The inactive look lightens slowly: at most 28 steps of 3.
+        const Pixel right = pixelOf(view.heading_strip, strip.right - 30, 1);
+        EXPECT_GE(brightness(right), brightness(inactive));
+        EXPECT_LE(right.r, std::min(255, inactive.r + 84));
+    }
+    SetActiveWindow(dialog);
+    pumpUntil([] { return false; }, 300);
+    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), fromColorRef(GetSysColor(COLOR_ACTIVECAPTION))));
+    close(dialog);
+}
+
+TEST_F(DialogRuntimeTest, BodyDarkensAwayFromTheStartOfEachLinearDirection)
+{
+    box_->put_GradientPaint(VARIANT_TRUE);
+    box_->put_BackColorBody(0xFFFFFF);
+    const struct {
+        short direction;
+        bool startAtTop, startAtBottom, startAtLeft, startAtRight;
+    } cases[] = {{1, true, false, false, false}, {2, false, true, false, false},
+                 {3, false, false, true, false},  {4, false, false, false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "direction " << c.direction);
+        box_->put_GradientDirection(c.direction);
+        HWND dialog = showModeless(WideMessage, 6); // no buttons: the body is bare
+        ASSERT_NE(dialog, nullptr);
+        const DialogView view = viewOf(dialog);
+        RECT body = {};
+        GetClientRect(view.body, &body);
+        const int w = body.right, h = body.bottom;
+        // Probes away from the text, inside the part of the body that the
+        // dialog's frame does not cover (the body is as wide and high as the
+        // outer dialog, so its right and bottom edges lie under the frame).
+        const Pixel top = pixelOf(view.body, 4, 2);
+        const Pixel bottom = pixelOf(view.body, 4, h - FrameOverlap - 3);
+        const Pixel left = pixelOf(view.body, 2, h - 12);
+        const Pixel right = pixelOf(view.body, w - FrameOverlap - 3, h - 12);
+        if (c.startAtTop)
+            EXPECT_GT(brightness(top), brightness(bottom));
+        if (c.startAtBottom)
+            EXPECT_GT(brightness(bottom), brightness(top));
+        if (c.startAtLeft)
+            EXPECT_GT(brightness(left), brightness(right));
+        if (c.startAtRight)
+            EXPECT_GT(brightness(right), brightness(left));
+        close(dialog);
+    }
+}
+
+TEST_F(DialogRuntimeTest, FadesPutTheColourAtTheirCentreOrCorner)
+{
+    box_->put_GradientPaint(VARIANT_TRUE);
+    box_->put_BackColorBody(0x0000FF); // red
+    // Property 7: circle around the centre, fading out from red to black.
+    box_->put_GradientDirection(7);
+    HWND dialog = showModeless(WideMessage, 6);
+    ASSERT_NE(dialog, nullptr);
+    DialogView view = viewOf(dialog);
+    RECT body = {};
+    GetClientRect(view.body, &body);
+    const Pixel centre = pixelOf(view.body, body.right / 2, body.bottom / 2);
+    const Pixel corner = pixelOf(view.body, body.right - FrameOverlap - 1, body.bottom - FrameOverlap - 1);
+    EXPECT_GT(centre.r, 200);
+    EXPECT_EQ(centre.g, 0);
+    EXPECT_LT(corner.r, centre.r);
+    close(dialog);
+
+    // Property 9: circle from the top-left corner, fading out.
+    box_->put_GradientDirection(9);
+    dialog = showModeless(WideMessage, 6);
+    ASSERT_NE(dialog, nullptr);
+    view = viewOf(dialog);
+    GetClientRect(view.body, &body);
+    const Pixel topLeft = pixelOf(view.body, 1, body.bottom / 2);
+    const Pixel bottomRight = pixelOf(view.body, body.right - FrameOverlap - 1, body.bottom - FrameOverlap - 1);
+    EXPECT_GT(topLeft.r, 200);
+    EXPECT_TRUE(closeTo(bottomRight, Pixel{0, 0, 0}));
+    close(dialog);
+
+    // A system colour in BackColorBody was resolved for the fade and stays
+    // resolved.
+    box_->put_BackColorBody(static_cast<OLE_COLOR>(0x8000000F));
+    box_->put_GradientDirection(8);
+    dialog = showModeless(WideMessage, 6);
+    close(dialog);
+    OLE_COLOR after = 0;
+    box_->get_BackColorBody(&after);
+    EXPECT_EQ(after, static_cast<OLE_COLOR>(GetSysColor(COLOR_BTNFACE)));
+}
+
+TEST_F(DialogRuntimeTest, CloseBoxShowsItsPressedPictureWhileHeldDown)
+{
+    HWND dialog = showModeless(L"Close box", 4);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    const int width = view.rect.right - view.rect.left;
+    const int boxLeft = width - 24, boxTop = 4; // 360 and 60 twips
+    // Raised: white outer edge at the top left; pressed: grey.
+    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, boxLeft + 2, boxTop), Pixel{255, 255, 255}));
+    pressAt(view.heading_strip, boxLeft + 7, boxTop + 7);
+    pumpUntil([] { return false; }, 200);
+    ASSERT_TRUE(IsWindow(dialog));
+    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, boxLeft + 2, boxTop), Pixel{128, 128, 128}));
+    releaseAt(view.heading_strip, boxLeft + 7, boxTop + 7);
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 3000));
+}
+
+TEST_F(DialogRuntimeTest, TabMovesTheFocusAndThePollKeepsItThere)
+{
+    std::wstring firstFocus, afterTab;
+    DialogDriver driver([&](const DialogView& view) {
+        for (const auto& b : view.buttons)
+            if (b.hwnd == view.focus)
+                firstFocus = b.caption;
+        pressKey(view.focus, VK_TAB);
+        Sleep(400); // several poll ticks
+        const DialogView later = viewOf(view.dialog);
+        for (const auto& b : later.buttons)
+            if (b.hwnd == later.focus)
+                afterTab = b.caption;
+        pressKey(later.focus, VK_RETURN);
+    });
+    EXPECT_EQ(msgBox(L"Tab", 3), 7); // Enter on "&No"
+    driver.join();
+    EXPECT_EQ(firstFocus, L"&Yes");
+    EXPECT_EQ(afterTab, L"&No");
+}
+
+TEST_F(DialogRuntimeTest, ReactivationRestartsTheCountdown)
+{
+    // Two seconds: shown at 0, it would close at the second tick (2 s).
+    // Activated again at about 1.3 s, it counts two ticks from there.
+    box_->put_TimerSeconds(2);
+    HWND dialog = showModeless(L"Countdown", 4);
+    ASSERT_NE(dialog, nullptr);
+    const DWORD shown = GetTickCount();
+    pumpUntil([] { return false; }, 1000);
+    {
+        OtherWindow other;
+        SetActiveWindow(other.hwnd());
+        pumpUntil([] { return false; }, 100);
+        SetActiveWindow(dialog);
+    }
+    SetActiveWindow(dialog);
+    pumpUntil([&] { return GetTickCount() - shown >= 2500 || !IsWindow(dialog); }, 3000);
+    EXPECT_TRUE(IsWindow(dialog)) << "closed on the count from the first activation";
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 3000));
+    close(dialog);
+}
+
+TEST_F(DialogRuntimeTest, KeepOnTopMakesTheDialogTopmost)
+{
+    HWND dialog = showModeless(L"Top", 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    close(dialog);
+    box_->put_KeepOnTop(VARIANT_FALSE);
+    dialog = showModeless(L"Not on top", 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    close(dialog);
+}
+
+// Real mouse input, as a user's: a press at a screen point, a move by
+// (dx, dy), a release. Sent from a helper thread, since a press that starts
+// the window system's move loop only returns when the button is released.
+void dragOnScreen(POINT from, int dx, int dy)
+{
+    const auto send = [](DWORD flags, POINT at) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof(input));
+        Sleep(60);
+    };
+    send(MOUSEEVENTF_MOVE, from);
+    send(MOUSEEVENTF_LEFTDOWN, from);
+    for (int step = 1; step <= 5; ++step)
+        send(MOUSEEVENTF_MOVE, POINT{from.x + dx * step / 5, from.y + dy * step / 5});
+    send(MOUSEEVENTF_LEFTUP, POINT{from.x + dx, from.y + dy});
+}
+
+TEST_F(DialogRuntimeTest, DraggingMovesTheDialogOnlyWhenMoveableAndOnlyFromItsSurface)
+{
+    const struct {
+        const char* name;
+        bool moveable;
+        bool onHeadingStrip; // the bare strip, right of the caption
+        bool expectMoved;
+    } cases[] = {
+        {"moveable, body", true, false, true},
+        {"moveable, bare heading strip", true, true, false},
+        {"not moveable, body", false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        box_->put_Moveable(c.moveable ? VARIANT_TRUE : VARIANT_FALSE);
+        HWND dialog = showModeless(WideMessage, 6);
+        ASSERT_NE(dialog, nullptr);
+        const DialogView view = viewOf(dialog);
+        RECT before = view.rect;
+        RECT strip = {}, body = {};
+        GetWindowRect(view.heading_strip, &strip);
+        GetWindowRect(view.body, &body);
+        const POINT from = c.onHeadingStrip ? POINT{strip.right - 60, strip.top + 2}
+                                            : POINT{body.left + 4, body.bottom - 20};
+        std::thread mover([&] { dragOnScreen(from, 40, 30); });
+        pumpUntil([] { return false; }, 1200);
+        mover.join();
+        pumpUntil([] { return false; }, 200);
+        RECT after = {};
+        GetWindowRect(dialog, &after);
+        if (c.expectMoved) {
+            EXPECT_EQ(after.left - before.left, 40);
+            EXPECT_EQ(after.top - before.top, 30);
+        } else {
+            EXPECT_EQ(after.left, before.left);
+            EXPECT_EQ(after.top, before.top);
+        }
+        close(dialog);
+    }
+}
+
+} // namespace
+} // namespace quillnote::test
