@@ -3,6 +3,7 @@
 // testing and measuring the painters without a window system.
 
 #include "DrawingSurface.h"
+#include "PixelRaster.h"
 #include "SurfaceScale.h"
 
 #include <cstdint>
@@ -43,9 +44,7 @@ public:
     void circle(double x, double y, double radius, Rgb colour) override;
 
 private:
-    void span(int y, double fromX, double toX, std::uint32_t bgr);
-    void disc(double cx, double cy, double radius, std::uint32_t bgr);
-    void plot(int x, int y, std::uint32_t bgr);
+    PixelRaster raster();
 
     int width_, height_;
     double tpp_;

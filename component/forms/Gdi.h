@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace quillnote::forms {
 
 struct GdiObjectTraits {
@@ -119,6 +121,9 @@ public:
     int height() const { return height_; }
     // Pixel (x, y) as 0x00RRGGBB, for tests and painters; 0 outside.
     unsigned pixel(int x, int y) const;
+    // The pixels themselves, rows top to bottom, 0x00RRGGBB. Call GdiFlush
+    // before touching them after drawing through the DC.
+    std::uint32_t* bits() const { return static_cast<std::uint32_t*>(bits_); }
 
 private:
     UniqueMemoryDc dc_;

@@ -3,7 +3,6 @@
 #include "Colours.h"
 #include "CommandButton.h"
 #include "Form.h"
-#include "Rounding.h"
 #include "Units.h"
 
 #include <windowsx.h>
@@ -138,79 +137,15 @@ HDC PictureBox::hdc()
     return paintDc_;
 }
 
-template <typename Draw>
-void PictureBox::drawWith(Draw draw)
+PixelRaster PictureBox::persistentRaster()
 {
-    if (autoRedraw_) {
-        ensurePersistent();
-        if (persistent_.valid()) {
-            SavedDc saved(persistent_.dc());
-            SetROP2(persistent_.dc(), drawMode_);
-            draw(persistent_.dc());
-        }
-        return;
-    }
-    if (!alive())
-        return;
-    WindowDc dc(hwnd());
-    if (dc.get()) {
-        SavedDc saved(dc.get());
-        SetROP2(dc.get(), drawMode_);
-        draw(dc.get());
-    }
-}
-
-HPEN PictureBox::makePen(COLORREF colour) const
-{
-    if (drawWidth_ <= 1)
-        return CreatePen(PS_SOLID, 1, colour);
-    LOGBRUSH brush = {BS_SOLID, colour, 0};
-    return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, static_cast<DWORD>(drawWidth_),
-                        &brush, 0, nullptr);
-}
-
-void PictureBox::fillBox(double x1, double y1, double x2, double y2, COLORREF colour)
-{
-    // Both corners belong to the box.
-    const int left = whole(scale_.toPixelX(x1 < x2 ? x1 : x2));
-    const int right = whole(scale_.toPixelX(x1 < x2 ? x2 : x1)) + 1;
-    const int top = whole(scale_.toPixelY(y1 < y2 ? y1 : y2));
-    const int bottom = whole(scale_.toPixelY(y1 < y2 ? y2 : y1)) + 1;
-    drawWith([&](HDC dc) {
-        UniqueBrush brush(CreateSolidBrush(colour));
-        RECT rect = {left, top, right, bottom};
-        FillRect(dc, &rect, brush.get());
-    });
-    currentX_ = x2;
-    currentY_ = y2;
-}
-
-void PictureBox::line(double x1, double y1, double x2, double y2, COLORREF colour)
-{
-    drawWith([&](HDC dc) {
-        UniquePen pen(makePen(colour));
-        SelectGuard select(dc, pen.get());
-        MoveToEx(dc, whole(scale_.toPixelX(x1)), whole(scale_.toPixelY(y1)), nullptr);
-        LineTo(dc, whole(scale_.toPixelX(x2)), whole(scale_.toPixelY(y2)));
-    });
-    currentX_ = x2;
-    currentY_ = y2;
-}
-
-void PictureBox::lineTo(double x, double y, COLORREF colour) { line(currentX_, currentY_, x, y, colour); }
-
-void PictureBox::circle(double x, double y, double radius, COLORREF colour)
-{
-    const double cx = scale_.toPixelX(x), cy = scale_.toPixelY(y);
-    const double r = radius * scale_.pixelsPerUnitX();
-    drawWith([&](HDC dc) {
-        UniquePen pen(makePen(colour));
-        SelectGuard selectPen(dc, pen.get());
-        SelectGuard selectBrush(dc, GetStockObject(NULL_BRUSH));
-        Ellipse(dc, whole(cx - r), whole(cy - r), whole(cx + r) + 1, whole(cy + r) + 1);
-    });
-    currentX_ = x;
-    currentY_ = y;
+    if (!autoRedraw_)
+        return PixelRaster(nullptr, 0, 0, PixelOrder::Rgb);
+    ensurePersistent();
+    if (!persistent_.valid())
+        return PixelRaster(nullptr, 0, 0, PixelOrder::Rgb);
+    GdiFlush();
+    return PixelRaster(persistent_.bits(), persistent_.width(), persistent_.height(), PixelOrder::Rgb);
 }
 
 void PictureBox::add(WindowlessControl& control)
@@ -339,10 +274,14 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PaintDc paint(hwnd());
         const SIZE size = clientSize();
-        Canvas buffer;
-        if (buffer.create(paint.get(), size.cx, size.cy)) {
-            paintInto(buffer.dc(), size.cx, size.cy);
-            BitBlt(paint.get(), 0, 0, size.cx, size.cy, buffer.dc(), 0, 0, SRCCOPY);
+        // The back buffer lives as long as the box keeps its size: repaints
+        // come often (the heading's poll), and making a bitmap each time
+        // would cost more than the painting.
+        if (!backBuffer_.valid() || backBuffer_.width() != size.cx || backBuffer_.height() != size.cy)
+            backBuffer_.create(paint.get(), size.cx, size.cy);
+        if (backBuffer_.valid()) {
+            paintInto(backBuffer_.dc(), size.cx, size.cy);
+            BitBlt(paint.get(), 0, 0, size.cx, size.cy, backBuffer_.dc(), 0, 0, SRCCOPY);
         } else {
             paintInto(paint.get(), size.cx, size.cy);
         }

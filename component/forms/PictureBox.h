@@ -6,6 +6,7 @@
 
 #include "Control.h"
 #include "Gdi.h"
+#include "PixelRaster.h"
 #include "SurfaceScale.h"
 #include "Values.h"
 #include "Window.h"
@@ -54,17 +55,14 @@ public:
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
 
-    // Drawing state and methods, in the box's current scale. With AutoRedraw
-    // they draw into the persistent picture, else straight onto the window
-    // (where the next repaint clears them). Call invalidateAll() afterwards.
+    // Drawing state, in the box's current scale, for the painters.
     SurfaceScale& scale() { return scale_; }
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
     void setDrawMode(int mode) { drawMode_ = mode; }
-    void fillBox(double x1, double y1, double x2, double y2, COLORREF colour);
-    void line(double x1, double y1, double x2, double y2, COLORREF colour);
-    void lineTo(double x, double y, COLORREF colour);
-    void circle(double x, double y, double radius, COLORREF colour);
+    // The persistent picture's pixels, to draw on directly (AutoRedraw only;
+    // an empty raster otherwise). Call invalidateAll() when done.
+    PixelRaster persistentRaster();
 
     // Reads a pixel of what the box shows now (persistent picture or a fresh
     // repaint), as 0x00RRGGBB.
@@ -77,9 +75,7 @@ protected:
 
 private:
     void paintInto(HDC dc, int width, int height);
-    template <typename Draw>
-    void drawWith(Draw draw);
-    HPEN makePen(COLORREF colour) const;
+
     void ensurePersistent();
     void mouseDown(UINT message, WPARAM wParam, LPARAM lParam);
     void mouseUp(UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,10 +87,10 @@ private:
     bool autoRedraw_ = false;
     Canvas persistent_;
     HDC paintDc_ = nullptr;
+    Canvas backBuffer_;
     SurfaceScale scale_{1, 1, 15.0, 15.0};
     int drawWidth_ = 1;
     int drawMode_ = 13;
-    double currentX_ = 0, currentY_ = 0;
     std::vector<WindowlessControl*> children_;
     std::vector<CommandButton*> buttons_;
     WindowlessControl* pressedChild_ = nullptr;

@@ -30,13 +30,17 @@ public:
     void setScaleWidth(double units) override { box_.scale().setWidth(units); }
     double scaleHeight() const override { return box_.scale().height(); }
     void setScaleHeight(double units) override { box_.scale().setHeight(units); }
-    void fillBox(double x1, double y1, double x2, double y2, Rgb c) override { box_.fillBox(x1, y1, x2, y2, composeRgb(c)); }
-    void line(double x1, double y1, double x2, double y2, Rgb c) override { box_.line(x1, y1, x2, y2, composeRgb(c)); }
-    void lineTo(double x, double y, Rgb c) override { box_.lineTo(x, y, composeRgb(c)); }
-    void circle(double x, double y, double radius, Rgb c) override { box_.circle(x, y, radius, composeRgb(c)); }
+    // The painters switch the persistent picture on before they draw, and
+    // the drawing goes straight into its pixels. Without a persistent picture
+    // a drawing would be gone at the next repaint; it is not done at all.
+    void fillBox(double x1, double y1, double x2, double y2, Rgb c) override;
+    void line(double x1, double y1, double x2, double y2, Rgb c) override;
+    void lineTo(double x, double y, Rgb c) override { line(lastX_, lastY_, x, y, c); }
+    void circle(double x, double y, double radius, Rgb c) override;
 
 private:
     PictureBox& box_;
+    double lastX_ = 0, lastY_ = 0;
 };
 
 // GetSysColor, for the painters.

@@ -1,0 +1,53 @@
+#pragma once
+// Drawing on 32-bit pixels in memory: filled boxes, thick lines and rings.
+// It serves the memory surface of tests and the persistent picture of a
+// picture box alike, so that shading a body costs spans of pixels instead of
+// hundreds of wide-pen ellipses through the window system.
+
+#include "DrawingSurface.h"
+#include "SurfaceScale.h"
+
+#include <cstdint>
+
+namespace quillnote {
+
+enum class PixelOrder {
+    Bgr, // 0x00BBGGRR, the platform's colour values
+    Rgb, // 0x00RRGGBB, a 32-bit DIB's pixels
+};
+
+class PixelRaster {
+public:
+    PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order);
+
+    std::uint32_t encode(const Rgb& colour) const;
+    Rgb decode(std::uint32_t pixel) const;
+
+    // Pixels from (left, top) to (right, bottom), both corners included.
+    void fillRect(int left, int top, int right, int bottom, const Rgb& colour);
+    void fillAll(const Rgb& colour);
+    // A line `width` pixels wide with round ends; pixel centres at .5.
+    void line(double x1, double y1, double x2, double y2, int width, const Rgb& colour);
+    // The outline of a circle of radius r drawn with a pen `width` wide.
+    void ring(double cx, double cy, double r, int width, const Rgb& colour);
+
+private:
+    void span(int y, double fromX, double toX, std::uint32_t pixel);
+    void disc(double cx, double cy, double radius, std::uint32_t pixel);
+    void capsule(double x1, double y1, double x2, double y2, double radius, std::uint32_t pixel);
+
+    std::uint32_t* pixels_;
+    int width_, height_;
+    PixelOrder order_;
+};
+
+// The drawing methods of a surface in its scale, on a raster: a box, a line
+// and a circle as the painters ask for them.
+void drawScaledBox(PixelRaster& raster, const SurfaceScale& scale, double x1, double y1, double x2, double y2,
+                   const Rgb& colour);
+void drawScaledLine(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x1, double y1, double x2,
+                    double y2, const Rgb& colour);
+void drawScaledCircle(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x, double y,
+                      double radius, const Rgb& colour);
+
+} // namespace quillnote
