@@ -180,6 +180,19 @@ TEST_F(MsgBoxTest, ModelessCallReturnsAtOnceAndTheDialogStaysUp)
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 5000));
 }
 
+TEST_F(MsgBoxTest, TheSoundNeverHoldsTheDialogUp)
+{
+    // Without a sound device the chime fails quietly; with one it plays
+    // asynchronously. Either way the dialog answers at once.
+    box_->put_SoundBeep(VARIANT_TRUE);
+    for (int i = 0; i < 3; ++i) {
+        DialogDriver driver([&](const DialogView& view) { clickButton(view.buttons.at(0)); });
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(msgBox(L"With sound", 0), 1);
+        EXPECT_LT(GetTickCount() - start, 3000u);
+    }
+}
+
 TEST_F(MsgBoxTest, CountdownClosesWithZero)
 {
     ASSERT_HRESULT_SUCCEEDED(box_->put_TimerSeconds(1));
