@@ -1,6 +1,7 @@
 #include "DispatchArguments.h"
 
 #include "Bstr.h"
+#include "Variant.h"
 
 #include <oleauto.h>
 
@@ -9,18 +10,6 @@ namespace quillnote {
 namespace {
 
 constexpr UINT ParameterCount = 3; // Message, Buttons, Title
-
-class ScopedVariant {
-public:
-    ScopedVariant() { VariantInit(&v_); }
-    ~ScopedVariant() { VariantClear(&v_); }
-    ScopedVariant(const ScopedVariant&) = delete;
-    ScopedVariant& operator=(const ScopedVariant&) = delete;
-    VARIANT* get() { return &v_; }
-
-private:
-    VARIANT v_;
-};
 
 bool isMissing(const VARIANT* v)
 {
@@ -51,7 +40,7 @@ const VARIANT* argumentFor(const DISPPARAMS* params, UINT index, UINT& position)
     return &params->rgvarg[position];
 }
 
-HRESULT convert(const VARIANT* from, VARTYPE type, ScopedVariant& to)
+HRESULT convert(const VARIANT* from, VARTYPE type, win::Variant& to)
 {
     // VariantChangeType reads through references, so a script's variables
     // passed by reference work too.
@@ -86,7 +75,7 @@ HRESULT readMsgBoxArguments(const DISPPARAMS* params, MsgBoxArguments& out, UINT
     const VARIANT* message = argumentFor(params, 0, position);
     if (isMissing(message))
         return DISP_E_PARAMNOTOPTIONAL;
-    ScopedVariant text;
+    win::Variant text;
     if (HRESULT hr = convert(message, VT_BSTR, text); FAILED(hr)) {
         if (argError)
             *argError = position;
@@ -96,7 +85,7 @@ HRESULT readMsgBoxArguments(const DISPPARAMS* params, MsgBoxArguments& out, UINT
 
     const VARIANT* buttons = argumentFor(params, 1, position);
     if (!isMissing(buttons)) {
-        ScopedVariant number;
+        win::Variant number;
         if (HRESULT hr = convert(buttons, VT_I2, number); FAILED(hr)) {
             if (argError)
                 *argError = position;
@@ -107,7 +96,7 @@ HRESULT readMsgBoxArguments(const DISPPARAMS* params, MsgBoxArguments& out, UINT
 
     const VARIANT* title = argumentFor(params, 2, position);
     if (!isMissing(title)) {
-        ScopedVariant titleText;
+        win::Variant titleText;
         if (HRESULT hr = convert(title, VT_BSTR, titleText); FAILED(hr)) {
             if (argError)
                 *argError = position;

@@ -156,13 +156,12 @@ void Form::unload()
     // Give the disabled windows back their input before this window goes, so
     // that activation returns to the caller's window and not to another
     // program.
-    const bool wasModal = modal_;
+
     restoreAfterModal();
     const HWND previous = activeBeforeShow_;
     const bool wasActive = alive() && GetActiveWindow() == hwnd();
     if (wasActive && previous && IsWindow(previous) && previous != hwnd())
         SetActiveWindow(previous);
-    (void)wasModal;
     loaded_ = false;
     destroy();
     unloading_ = false;

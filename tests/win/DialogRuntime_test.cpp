@@ -2,8 +2,7 @@
 // pressed picture, focus, the countdown after re-activation, keeping on top
 // and dragging. Pixels are read from the shown windows.
 
-#include "DialogDriver.h"
-#include "TestSupport.h"
+#include "DialogTest.h"
 
 #include <cstdlib>
 #include <thread>
@@ -42,48 +41,7 @@ constexpr const wchar_t* WideMessage = L"A message that makes the body wide enou
 // Pixels of the body that the dialog's frame covers at its right and bottom.
 constexpr int FrameOverlap = 6;
 
-class DialogRuntimeTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_HRESULT_SUCCEEDED(apartment_.result());
-        ASSERT_TRUE(component_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(component_.create(box_));
-        box_->put_SoundBeep(VARIANT_FALSE);
-    }
-    void TearDown() override { EXPECT_EQ(findDialog(GetCurrentThreadId()), nullptr) << "a dialog was left open"; }
-
-    short msgBox(const wchar_t* message, short buttons)
-    {
-        BSTR m = SysAllocString(message);
-        Variant result;
-        box_->MsgBox(m, buttons, nullptr, result.get());
-        SysFreeString(m);
-        return V_VT(&*result) == VT_I2 ? V_I2(&*result) : static_cast<short>(-999);
-    }
-
-    // Shows a modeless dialog and waits until its activation has run.
-    HWND showModeless(const wchar_t* message, short buttons)
-    {
-        box_->put_Modal(VARIANT_FALSE);
-        msgBox(message, buttons);
-        HWND dialog = findDialog(GetCurrentThreadId());
-        pumpUntil([] { return false; }, 300);
-        return dialog;
-    }
-
-    void close(HWND dialog)
-    {
-        if (!dialog)
-            return;
-        releaseKey(dialog, VK_ESCAPE);
-        pumpUntil([&] { return !IsWindow(dialog); }, 5000);
-    }
-
-    Apartment apartment_;
-    Component component_;
-    win::ComPtr<_Quillnote> box_;
-};
+using DialogRuntimeTest = DialogTest;
 
 // A window of the test's own, to take the activation away from the dialog.
 class OtherWindow {

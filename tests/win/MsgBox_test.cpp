@@ -2,9 +2,8 @@
 // inspects it and presses buttons, keys or the close box, and the test
 // checks the code the call returns. Every dialog has a watchdog.
 
-#include "DialogDriver.h"
+#include "DialogTest.h"
 #include "GuiObjects.h"
-#include "TestSupport.h"
 
 #include <cmath>
 #include <string>
@@ -12,36 +11,7 @@
 namespace quillnote::test {
 namespace {
 
-class MsgBoxTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_HRESULT_SUCCEEDED(apartment_.result());
-        ASSERT_TRUE(component_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(component_.create(box_));
-        // Quiet and quick: no sound needed to test the flow.
-        box_->put_SoundBeep(VARIANT_FALSE);
-    }
-    void TearDown() override { EXPECT_EQ(findDialog(GetCurrentThreadId()), nullptr) << "a dialog was left open"; }
-
-    // Calls MsgBox through the vtable; returns the VT_I2 code, or -999.
-    short msgBox(const std::wstring& message, short buttons, const std::wstring& title = L"")
-    {
-        BSTR m = SysAllocStringLen(message.data(), static_cast<UINT>(message.size()));
-        BSTR t = title.empty() ? nullptr : SysAllocStringLen(title.data(), static_cast<UINT>(title.size()));
-        Variant result;
-        const HRESULT hr = box_->MsgBox(m, buttons, t, result.get());
-        SysFreeString(m);
-        SysFreeString(t);
-        EXPECT_EQ(hr, S_OK);
-        EXPECT_EQ(V_VT(&*result), VT_I2);
-        return V_VT(&*result) == VT_I2 ? V_I2(&*result) : static_cast<short>(-999);
-    }
-
-    Apartment apartment_;
-    Component component_;
-    win::ComPtr<_Quillnote> box_;
-};
+using MsgBoxTest = DialogTest;
 
 struct ButtonSetCase {
     short set;
@@ -448,6 +418,45 @@ TEST_F(MsgBoxTest, LateBoundCallWithOptionalArgumentsLeftOut)
     EXPECT_EQ(V_I2(&*result), 1);
     EXPECT_EQ(captions, std::vector<std::wstring>{L"&OK"});
     EXPECT_EQ(heading, L"Message");
+}
+
+TEST_F(MsgBoxTest, LateBoundCallWithNamedAndByReferenceArguments)
+{
+    // Title named, Buttons by reference to a variant: what scripting hosts
+    // send for variables and named arguments.
+    LateBound late(box_.get());
+    DISPID id = 0;
+    ASSERT_HRESULT_SUCCEEDED(late.dispId(L"MsgBox", id));
+    VARIANT buttons = makeI4(4);
+    VARIANT args[3];
+    VariantInit(&args[0]);
+    V_VT(&args[0]) = VT_BSTR;
+    V_BSTR(&args[0]) = SysAllocString(L"Named title");
+    VariantInit(&args[1]);
+    V_VT(&args[1]) = VT_BYREF | VT_VARIANT;
+    V_VARIANTREF(&args[1]) = &buttons;
+    VariantInit(&args[2]);
+    V_VT(&args[2]) = VT_BSTR;
+    V_BSTR(&args[2]) = SysAllocString(L"Message");
+    DISPID named[1] = {2}; // Title
+    DISPPARAMS params = {args, named, 3, 1};
+    std::wstring heading;
+    std::vector<std::wstring> captions;
+    DialogDriver driver([&](const DialogView& view) {
+        heading = view.heading;
+        for (const auto& b : view.buttons)
+            captions.push_back(b.caption);
+        clickButton(view.buttons.at(1));
+    });
+    Variant result;
+    ASSERT_HRESULT_SUCCEEDED(
+        box_->Invoke(id, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params, result.get(), nullptr, nullptr));
+    driver.join();
+    EXPECT_EQ(V_I2(&*result), 7);
+    EXPECT_EQ(heading, L"Named title");
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Yes", L"&No"}));
+    VariantClear(&args[0]);
+    VariantClear(&args[2]);
 }
 
 TEST_F(MsgBoxTest, AnEarlierModelessDialogKeepsItsOwnButtons)

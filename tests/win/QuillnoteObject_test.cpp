@@ -306,6 +306,51 @@ TEST_F(QuillnoteObjectTest, DefaultTitleRoundTripsAnyUtf16Text)
     }
 }
 
+// Late-bound MsgBox calls that cannot run get the IDispatch error that names
+// the problem, and no dialog.
+TEST_F(QuillnoteObjectTest, LateBoundMsgBoxRejectsBadArguments)
+{
+    auto q = create();
+    DISPID id = 0;
+    LateBound late(q.get());
+    ASSERT_HRESULT_SUCCEEDED(late.dispId(L"MsgBox", id));
+    const auto invoke = [&](VARIANT* args, UINT count, DISPID* named, UINT namedCount, UINT* argError) {
+        DISPPARAMS params = {args, named, count, namedCount};
+        Variant result;
+        return q->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result.get(), nullptr, argError);
+    };
+
+    EXPECT_EQ(invoke(nullptr, 0, nullptr, 0, nullptr), DISP_E_PARAMNOTOPTIONAL);
+
+    VARIANT four[4];
+    for (auto& v : four)
+        v = makeI2(1);
+    EXPECT_EQ(invoke(four, 4, nullptr, 0, nullptr), DISP_E_BADPARAMCOUNT);
+
+    // Arguments stand in reverse order: [0] is Buttons, [1] is Message.
+    VARIANT wordForButtons[2];
+    VariantInit(&wordForButtons[0]);
+    V_VT(&wordForButtons[0]) = VT_BSTR;
+    V_BSTR(&wordForButtons[0]) = SysAllocString(L"many");
+    VariantInit(&wordForButtons[1]);
+    V_VT(&wordForButtons[1]) = VT_BSTR;
+    V_BSTR(&wordForButtons[1]) = SysAllocString(L"Message");
+    UINT argError = 99;
+    EXPECT_EQ(invoke(wordForButtons, 2, nullptr, 0, &argError), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argError, 0u);
+
+    VariantClear(&wordForButtons[0]);
+    wordForButtons[0] = makeI4(100000);
+    argError = 99;
+    EXPECT_EQ(invoke(wordForButtons, 2, nullptr, 0, &argError), DISP_E_OVERFLOW);
+    EXPECT_EQ(argError, 0u);
+
+    // A named argument that the method does not have.
+    DISPID unknownParameter = 7;
+    EXPECT_EQ(invoke(&wordForButtons[1], 1, &unknownParameter, 1, nullptr), DISP_E_PARAMNOTFOUND);
+    VariantClear(&wordForButtons[1]);
+}
+
 TEST_F(QuillnoteObjectTest, IdentityAndInterfaces)
 {
     auto q = create();

@@ -5,6 +5,7 @@
 #include "ComPtr.h"
 #include "Quillnote.h"
 #include "UniqueHandle.h"
+#include "Variant.h"
 
 #include <gtest/gtest.h>
 #include <oleauto.h>
@@ -51,18 +52,7 @@ private:
     win::UniqueModule module_;
 };
 
-class Variant {
-public:
-    Variant() { VariantInit(&v_); }
-    ~Variant() { VariantClear(&v_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    VARIANT* get() { return &v_; }
-    const VARIANT& operator*() const { return v_; }
-
-private:
-    VARIANT v_;
-};
+using win::Variant;
 
 // Late-bound access by name, the way a scripting client does it.
 class LateBound {

@@ -1,0 +1,35 @@
+#include "DialogTest.h"
+
+namespace quillnote::test {
+
+short DialogTest::msgBox(const std::wstring& message, short buttons, const std::wstring& title)
+{
+    BSTR m = SysAllocStringLen(message.data(), static_cast<UINT>(message.size()));
+    BSTR t = title.empty() ? nullptr : SysAllocStringLen(title.data(), static_cast<UINT>(title.size()));
+    Variant result;
+    const HRESULT hr = box_->MsgBox(m, buttons, t, result.get());
+    SysFreeString(m);
+    SysFreeString(t);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(V_VT(&*result), VT_I2);
+    return V_VT(&*result) == VT_I2 ? V_I2(&*result) : static_cast<short>(-999);
+}
+
+HWND DialogTest::showModeless(const std::wstring& message, short buttons)
+{
+    box_->put_Modal(VARIANT_FALSE);
+    msgBox(message, buttons);
+    HWND dialog = findDialog(GetCurrentThreadId());
+    pumpUntil([] { return false; }, 300);
+    return dialog;
+}
+
+void DialogTest::close(HWND dialog)
+{
+    if (!dialog)
+        return;
+    releaseKey(dialog, VK_ESCAPE);
+    pumpUntil([&] { return !IsWindow(dialog); }, 5000);
+}
+
+} // namespace quillnote::test
