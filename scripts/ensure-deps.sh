@@ -26,7 +26,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 # Some i386 maintainer scripts cannot run on a kernel without 32-bit support;
 # the packages are still unpacked and usable by the 64-bit side.
-apt-get install -y -qq --no-install-recommends $missing >/dev/null || {
+apt-get install -y -qq $missing >/dev/null || {
     dpkg --configure -a >/dev/null 2>&1 || true
-    apt-get install -y -qq --no-install-recommends -f >/dev/null
+    apt-get install -y -qq -f >/dev/null
 }
