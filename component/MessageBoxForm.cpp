@@ -28,9 +28,9 @@ constexpr double IconTop = 180;
 
 forms::FontSpec boldFont()
 {
-    forms::FontSpec spec;
-    spec.weight = FW_BOLD;
-    return spec;
+    forms::FontSpec bold;
+    bold.weight = FW_BOLD;
+    return bold;
 }
 
 void SetTopmost(HWND window, bool onTop)

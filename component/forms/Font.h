@@ -15,7 +15,7 @@ struct FontSpec {
 
 class Font {
 public:
-    explicit Font(const FontSpec& spec);
+    explicit Font(const FontSpec& description);
     HFONT get() const { return font_.get(); }
 
 private:

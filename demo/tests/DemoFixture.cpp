@@ -1,0 +1,246 @@
+#include "DemoFixture.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+
+namespace quillnote::demo::test {
+
+namespace {
+
+constexpr DWORD TestLimitMs = 60000;
+
+LPARAM keyData(UINT key, bool up)
+{
+    LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
+    return up ? data | (1u << 30) | (1u << 31) : data;
+}
+
+struct Search {
+    std::wstring className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findVisible(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<Search*>(lParam);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (IsWindowVisible(window) && search->className == name) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK closeWindow(HWND window, LPARAM)
+{
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+} // namespace
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
+    return text;
+}
+
+ModalWatcher::ModalWatcher(const wchar_t* className, std::function<void(HWND)> action, DWORD limitMs)
+{
+    const DWORD thread = GetCurrentThreadId();
+    thread_ = std::thread([this, name = std::wstring(className), action, limitMs, thread] {
+        Search search{name};
+        for (const DWORD start = GetTickCount(); !search.found && GetTickCount() - start < limitMs; Sleep(10))
+            EnumThreadWindows(thread, &findVisible, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            return;
+        Sleep(150); // let the dialog finish its initialisation
+        saw_ = true;
+        if (action)
+            action(search.found);
+        for (int i = 0; i < 300 && IsWindow(search.found); ++i)
+            Sleep(10);
+        if (IsWindow(search.found))
+            PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+void ModalWatcher::join()
+{
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void DemoFixture::SetUp()
+{
+    // The watchdog: past the limit it asks the test thread's windows to
+    // close, and a little later ends the program.
+    const DWORD testThread = GetCurrentThreadId();
+    watchdog_ = std::thread([this, testThread] {
+        for (DWORD waited = 0; !finished_; waited += 50, Sleep(50)) {
+            if (waited == TestLimitMs) {
+                std::fprintf(stderr, "watchdog: the test is still running; closing its windows\n");
+                EnumThreadWindows(testThread, &closeWindow, 0);
+            } else if (waited >= TestLimitMs + 5000) {
+                std::fprintf(stderr, "watchdog: ending the test program\n");
+                std::fflush(stderr);
+                std::_Exit(3);
+            }
+        }
+    });
+    apartment_ = std::make_unique<quillnote::test::Apartment>();
+    ASSERT_HRESULT_SUCCEEDED(apartment_->result());
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    if (createInSetUp_)
+        createAndShow();
+}
+
+void DemoFixture::TearDown()
+{
+    window_.reset();
+    pump();
+    EXPECT_EQ(fake_.references(), 1u) << "the window kept a reference to the object";
+    apartment_.reset();
+    finished_ = true;
+    watchdog_.join();
+}
+
+void DemoFixture::createHidden(DemoServices services)
+{
+    // The recorders stand in for every service a test does not bring.
+    if (!services.createQuillnote)
+        services.createQuillnote = [this](win::ComPtr<_Quillnote>& out) {
+            ++created_;
+            if (SUCCEEDED(creationResult_))
+                out = win::ComPtr<_Quillnote>(&fake_);
+            return creationResult_;
+        };
+    if (!services.chooseColour)
+        services.chooseColour = [this](HWND, Colour initial) {
+            chooserCalls_.push_back(initial);
+            return chooser_ ? chooser_(initial) : initial;
+        };
+    if (!services.report)
+        services.report = [this](HWND, const std::wstring& text) { reports_.push_back(text); };
+    services.onExit = [this] { ++exits_; };
+    window_ = std::make_unique<DemoWindow>(std::move(services));
+    ASSERT_TRUE(window_->create());
+}
+
+void DemoFixture::createAndShow(DemoServices services)
+{
+    createHidden(std::move(services));
+    window_->show();
+    pump();
+}
+
+void DemoFixture::setText(Control c, const std::wstring& text)
+{
+    SendMessageW(hwnd(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    pump();
+}
+
+int DemoFixture::upDownValue(Control upDown) const
+{
+    BOOL failed = FALSE;
+    return static_cast<int>(SendMessageW(hwnd(upDown), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
+}
+
+Control DemoFixture::focused() const
+{
+    for (int i = 0; i < ControlCount; ++i)
+        if (GetFocus() && hwnd(static_cast<Control>(i)) == GetFocus())
+            return static_cast<Control>(i);
+    return Control::Window;
+}
+
+std::pair<DWORD, DWORD> DemoFixture::selection(Control textBox) const
+{
+    DWORD start = 0, end = 0;
+    SendMessageW(hwnd(textBox), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+RECT DemoFixture::clientRectPixels(Control c) const
+{
+    RECT rect = {};
+    GetWindowRect(hwnd(c), &rect);
+    MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int DemoFixture::heightPixels(Control c) const
+{
+    const RECT rect = clientRectPixels(c);
+    return rect.bottom - rect.top;
+}
+
+void DemoFixture::post(Control c, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    PostMessageW(hwnd(c), message, wParam, lParam);
+    pump();
+}
+
+void DemoFixture::pressKey(Control c, UINT key, bool shift)
+{
+    // Posted keys do not change the keyboard state: Shift is set in it for
+    // the time of the key, as if it were held down.
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    if (shift) {
+        BYTE shifted[256];
+        std::copy(std::begin(state), std::end(state), shifted);
+        shifted[VK_SHIFT] |= 0x80;
+        SetKeyboardState(shifted);
+    }
+    PostMessageW(hwnd(c), WM_KEYDOWN, key, keyData(key, false));
+    PostMessageW(hwnd(c), WM_KEYUP, key, keyData(key, true));
+    pump();
+    if (shift)
+        SetKeyboardState(state);
+}
+
+void DemoFixture::typeText(Control c, const std::wstring& text)
+{
+    for (wchar_t ch : text)
+        PostMessageW(hwnd(c), WM_CHAR, ch, 1);
+    pump();
+}
+
+void DemoFixture::clickUpDown(Control upDown, bool up)
+{
+    RECT rect = {};
+    GetClientRect(hwnd(upDown), &rect);
+    const LPARAM at = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
+    PostMessageW(hwnd(upDown), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    post(upDown, WM_LBUTTONUP, 0, at);
+}
+
+void DemoFixture::focus(Control c)
+{
+    SetFocus(hwnd(c));
+    pump();
+}
+
+void DemoFixture::pump()
+{
+    // What is posted so far, and what its handling posts in turn.
+    MSG message;
+    for (int round = 0; round < 3; ++round) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+} // namespace quillnote::demo::test

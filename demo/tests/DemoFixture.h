@@ -1,0 +1,86 @@
+#pragma once
+// The demonstration window created for real in the test program, with the
+// component, the colour chooser and the reports replaced by recorders, and
+// driven with window messages through the thread's message loop. Every test
+// runs under a watchdog, so that a window or dialog that never closes ends
+// the test program instead of hanging the suite.
+
+#include "DemoWindow.h"
+#include "FakeQuillnote.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quillnote::demo::test {
+
+// Waits on another thread for a visible window of `className` on `thread`
+// (a modal dialog that the test's thread is inside), runs `action` on it,
+// and cancels the dialog if the action left it open.
+class ModalWatcher {
+public:
+    ModalWatcher(const wchar_t* className, std::function<void(HWND)> action, DWORD limitMs = 10000);
+    ~ModalWatcher() { join(); }
+    bool saw() const { return saw_; }
+    void join();
+
+private:
+    std::atomic<bool> saw_{false};
+    std::thread thread_;
+};
+
+std::wstring windowText(HWND window);
+
+class DemoFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void createHidden(DemoServices services = {});
+    void createAndShow(DemoServices services = {});
+
+    HWND hwnd(Control c) const { return window_->control(c); }
+    HWND mainWindow() const { return window_->hwnd(); }
+    std::wstring text(Control c) const { return windowText(hwnd(c)); }
+    void setText(Control c, const std::wstring& text); // WM_SETTEXT, as the program sets it
+    bool checked(Control c) const { return SendMessageW(hwnd(c), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    int upDownValue(Control upDown) const;
+    bool visible(Control c) const { return IsWindowVisible(hwnd(c)) != FALSE; }
+    Control focused() const; // Control::Window for none of ours
+    std::pair<DWORD, DWORD> selection(Control textBox) const;
+    RECT clientRectPixels(Control c) const;
+    int heightPixels(Control c) const;
+
+    // Input, posted as the window system delivers it and handled through the
+    // message loop before the call returns.
+    void post(Control c, UINT message, WPARAM wParam, LPARAM lParam = 0);
+    void pressKey(Control c, UINT key, bool shift = false); // key down and up
+    void typeText(Control c, const std::wstring& text);
+    void click(Control button) { post(button, BM_CLICK, 0); }
+    void clickUpDown(Control upDown, bool up);
+    void focus(Control c);
+    void pump();
+
+    FakeQuillnote fake_;
+    int created_ = 0;
+    HRESULT creationResult_ = S_OK;
+    std::vector<Colour> chooserCalls_;
+    std::function<Colour(Colour)> chooser_; // by default Cancel: the initial colour
+    std::vector<std::wstring> reports_;
+    int exits_ = 0;
+    bool createInSetUp_ = true;
+    std::unique_ptr<DemoWindow> window_;
+
+private:
+    std::unique_ptr<quillnote::test::Apartment> apartment_;
+    std::thread watchdog_;
+    std::atomic<bool> finished_{false};
+};
+
+} // namespace quillnote::demo::test
