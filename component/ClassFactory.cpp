@@ -3,6 +3,7 @@
 #include "HResult.h"
 #include "Module.h"
 #include "QuillnoteObject.h"
+#include "SingleInterfaceObject.h"
 #include "Quillnote.h"
 
 namespace quillnote {
@@ -13,30 +14,9 @@ const ClassEntry g_classes[] = {
     {&CLSID_Quillnote, &QuillnoteObject::create},
 };
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public win::SingleInterfaceObject<IClassFactory> {
 public:
     explicit ClassFactory(CreateInstanceFunction create) : create_(create) {}
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *object = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG refs = InterlockedDecrement(&refs_);
-        if (refs == 0)
-            delete this;
-        return static_cast<ULONG>(refs);
-    }
 
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
@@ -51,16 +31,13 @@ public:
     STDMETHODIMP LockServer(BOOL lock) override
     {
         if (lock)
-            lockModule();
+            lockServer();
         else
-            unlockModule();
+            unlockServer();
         return S_OK;
     }
 
 private:
-    ~ClassFactory() = default;
-
-    LONG refs_ = 1;
     CreateInstanceFunction create_;
     // A factory that a caller holds keeps the library loaded too.
     ModuleReference module_;

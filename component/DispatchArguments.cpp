@@ -1,6 +1,7 @@
 #include "DispatchArguments.h"
 
 #include "Bstr.h"
+#include "HResult.h"
 #include "Variant.h"
 
 #include <oleauto.h>
@@ -11,16 +12,27 @@ namespace {
 
 constexpr UINT ParameterCount = 3; // Message, Buttons, Title
 
-bool isMissing(const VARIANT* v)
+// An argument by reference to a variant is read through that one reference,
+// as OLE automation does. A reference to another reference (which may lead
+// back to itself) and a null reference are malformed: they are refused,
+// never followed.
+HRESULT dereference(const VARIANT* v, const VARIANT*& out)
 {
-    if (!v)
-        return true;
-    if (V_VT(v) == VT_ERROR && V_ERROR(v) == DISP_E_PARAMNOTFOUND)
-        return true;
-    if (V_VT(v) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(v))
-        return isMissing(V_VARIANTREF(v));
-    return false;
+    out = v;
+    if (!v || !(V_VT(v) & VT_BYREF))
+        return S_OK;
+    if (!V_BYREF(v))
+        return DISP_E_BADVARTYPE;
+    if (V_VT(v) != (VT_BYREF | VT_VARIANT))
+        return S_OK;
+    const VARIANT* target = V_VARIANTREF(v);
+    if (V_VT(target) & VT_BYREF)
+        return DISP_E_BADVARTYPE;
+    out = target;
+    return S_OK;
 }
+
+bool isMissing(const VARIANT* v) { return !v || (V_VT(v) == VT_ERROR && V_ERROR(v) == DISP_E_PARAMNOTFOUND); }
 
 // The argument for parameter `index`: a named one, or the positional one.
 // Index of the argument in rgvarg for error reports, through position.
@@ -40,18 +52,29 @@ const VARIANT* argumentFor(const DISPPARAMS* params, UINT index, UINT& position)
     return &params->rgvarg[position];
 }
 
-HRESULT convert(const VARIANT* from, VARTYPE type, win::Variant& to)
-{
-    // VariantChangeType reads through references, so a script's variables
-    // passed by reference work too.
-    return VariantChangeType(to.get(), const_cast<VARIANT*>(from), 0, type);
-}
-
 HRESULT asDispatchError(HRESULT hr)
 {
-    if (hr == DISP_E_OVERFLOW || hr == E_OUTOFMEMORY)
+    if (hr == DISP_E_OVERFLOW || hr == E_OUTOFMEMORY || hr == DISP_E_BADVARTYPE)
         return hr;
     return DISP_E_TYPEMISMATCH;
+}
+
+// Reads parameter `index` as `type` into `to`. S_FALSE when the argument is
+// left out (the caller keeps its default); on failure argError names the
+// argument.
+HRESULT readArgument(const DISPPARAMS* params, UINT index, VARTYPE type, win::Variant& to, UINT* argError)
+{
+    UINT position = 0;
+    const VARIANT* given = nullptr;
+    HRESULT hr = dereference(argumentFor(params, index, position), given);
+    if (SUCCEEDED(hr)) {
+        if (isMissing(given))
+            return S_FALSE;
+        hr = VariantChangeType(to.get(), const_cast<VARIANT*>(given), 0, type);
+    }
+    if (FAILED(hr) && argError)
+        *argError = position;
+    return FAILED(hr) ? asDispatchError(hr) : S_OK;
 }
 
 } // namespace
@@ -71,39 +94,22 @@ HRESULT readMsgBoxArguments(const DISPPARAMS* params, MsgBoxArguments& out, UINT
         if (params->rgdispidNamedArgs[i] < 0 || params->rgdispidNamedArgs[i] >= static_cast<DISPID>(ParameterCount))
             return DISP_E_PARAMNOTFOUND;
 
-    UINT position = 0;
-    const VARIANT* message = argumentFor(params, 0, position);
-    if (isMissing(message))
-        return DISP_E_PARAMNOTOPTIONAL;
     win::Variant text;
-    if (HRESULT hr = convert(message, VT_BSTR, text); FAILED(hr)) {
-        if (argError)
-            *argError = position;
-        return asDispatchError(hr);
-    }
+    HRESULT hr = readArgument(params, 0, VT_BSTR, text, argError);
+    RETURN_IF_FAILED(hr);
+    if (hr == S_FALSE)
+        return DISP_E_PARAMNOTOPTIONAL;
     out.message = win::toU16(V_BSTR(text.get()));
 
-    const VARIANT* buttons = argumentFor(params, 1, position);
-    if (!isMissing(buttons)) {
-        win::Variant number;
-        if (HRESULT hr = convert(buttons, VT_I2, number); FAILED(hr)) {
-            if (argError)
-                *argError = position;
-            return asDispatchError(hr);
-        }
+    win::Variant number;
+    RETURN_IF_FAILED(hr = readArgument(params, 1, VT_I2, number, argError));
+    if (hr == S_OK)
         out.buttons = V_I2(number.get());
-    }
 
-    const VARIANT* title = argumentFor(params, 2, position);
-    if (!isMissing(title)) {
-        win::Variant titleText;
-        if (HRESULT hr = convert(title, VT_BSTR, titleText); FAILED(hr)) {
-            if (argError)
-                *argError = position;
-            return asDispatchError(hr);
-        }
-        out.title = win::toU16(V_BSTR(titleText.get()));
-    }
+    win::Variant title;
+    RETURN_IF_FAILED(hr = readArgument(params, 2, VT_BSTR, title, argError));
+    if (hr == S_OK)
+        out.title = win::toU16(V_BSTR(title.get()));
     return S_OK;
 }
 

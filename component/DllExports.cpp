@@ -4,6 +4,8 @@
 #include "HResult.h"
 #include "Module.h"
 #include "Registration.h"
+#include "forms/FormRegistry.h"
+#include "forms/Window.h"
 
 #include <windows.h>
 
@@ -11,11 +13,27 @@
 
 using namespace quillnote;
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
         setModuleInstance(instance);
-        DisableThreadLibraryCalls(instance);
+        break;
+    case DLL_THREAD_DETACH:
+        // A thread that ends with dialogs open: they are unloaded and freed
+        // while the thread and its windows still exist, instead of being
+        // lost with it.
+        if (forms::formCountOfThread(GetCurrentThreadId()) != 0)
+            forms::unloadFormsOfThisThread();
+        break;
+    case DLL_PROCESS_DETACH:
+        // Unloaded by FreeLibrary (not at process exit): our window classes
+        // must not outlive the code they point at.
+        if (!reserved)
+            forms::unregisterWindowClasses();
+        break;
+    default:
+        break;
     }
     return TRUE;
 }

@@ -258,7 +258,8 @@ void MessageBoxForm::PaintHeading(bool active)
     // The poll asks for the heading ten times a second. Painting the same
     // look again gives the same picture, so only a change of look repaints
     // (which keeps an idle dialog idle).
-    const HeadingLook look{active, solid, colour, TopHeading.bounds().width};
+    const SystemColourLookup systemColours = forms::systemColours();
+    const HeadingLook look{active, solid, colour, resolveColour(colour, systemColours), TopHeading.bounds().width};
     if (look == lastHeadingLook_)
         return;
     lastHeadingLook_ = look;
@@ -267,7 +268,7 @@ void MessageBoxForm::PaintHeading(bool active)
         return;
     }
     forms::PictureBoxSurface heading(TopHeading);
-    paintLinearGradient(heading, colour, Direction::LeftToRight, true, active, forms::systemColours());
+    paintLinearGradient(heading, colour, Direction::LeftToRight, true, active, systemColours);
 }
 
 void MessageBoxForm::ControlBoxUp_MouseDown() { ControlBoxUp.setPicture(ControlBoxDn.picture()); }

@@ -62,14 +62,19 @@ private:
     void DrawIcon(HDC dc);
     void closeWith(std::int16_t code);
 
+    // What the heading's picture depends on. The colour is kept as set and
+    // as it resolves now, so that a change of the system's colours repaints
+    // a heading drawn in one of them.
     struct HeadingLook {
         bool active = false;
         bool solid = false;
         Colour colour = 0;
+        std::uint32_t resolved = 0;
         double width = -1;
         bool operator==(const HeadingLook& o) const
         {
-            return active == o.active && solid == o.solid && colour == o.colour && width == o.width;
+            return active == o.active && solid == o.solid && colour == o.colour && resolved == o.resolved &&
+                   width == o.width;
         }
     };
 

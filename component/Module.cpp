@@ -1,10 +1,13 @@
 #include "Module.h"
 
+#include "forms/FormRegistry.h"
+
 namespace quillnote {
 
 namespace {
 HINSTANCE g_instance = nullptr;
-LONG g_locks = 0;
+LONG g_references = 0;
+LONG g_serverLocks = 0;
 } // namespace
 
 HINSTANCE moduleInstance() { return g_instance; }
@@ -25,8 +28,26 @@ std::wstring modulePath()
     }
 }
 
-void lockModule() { InterlockedIncrement(&g_locks); }
-void unlockModule() { InterlockedDecrement(&g_locks); }
-bool moduleInUse() { return InterlockedCompareExchange(&g_locks, 0, 0) != 0; }
+void lockModule() { InterlockedIncrement(&g_references); }
+void unlockModule() { InterlockedDecrement(&g_references); }
+
+void lockServer() { InterlockedIncrement(&g_serverLocks); }
+
+void unlockServer()
+{
+    LONG current = InterlockedCompareExchange(&g_serverLocks, 0, 0);
+    while (current > 0) {
+        const LONG seen = InterlockedCompareExchange(&g_serverLocks, current - 1, current);
+        if (seen == current)
+            return;
+        current = seen;
+    }
+}
+
+bool moduleInUse()
+{
+    return InterlockedCompareExchange(&g_references, 0, 0) != 0 ||
+           InterlockedCompareExchange(&g_serverLocks, 0, 0) != 0 || forms::liveFormCount() != 0;
+}
 
 } // namespace quillnote

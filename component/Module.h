@@ -1,6 +1,8 @@
 #pragma once
-// The library's module: its instance handle, and the count of live objects
-// and server locks that decides whether the library may be unloaded.
+// The library's module: its instance handle, and what decides whether the
+// library may be unloaded: live objects and factories, server locks, and
+// every form of ours that is still loaded on some thread (its windows, timers
+// and subclassed buttons run our code until it is gone).
 
 #include <windows.h>
 
@@ -16,6 +18,12 @@ std::wstring modulePath();
 
 void lockModule();
 void unlockModule();
+
+// IClassFactory::LockServer. An unlock without a matching lock is ignored, so
+// a stray one can never make a live object count as none.
+void lockServer();
+void unlockServer();
+
 bool moduleInUse();
 
 // Keeps the module locked for as long as the holder lives (one per object).

@@ -1,5 +1,6 @@
 #include "MsgBoxCall.h"
 
+#include "ApartmentWatch.h"
 #include "ButtonFlags.h"
 #include "DialogGeometry.h"
 #include "MessageBoxForm.h"
@@ -17,10 +18,12 @@ namespace quillnote {
 namespace {
 
 // The active window's caption, read with the wide API so that no text is
-// lost; at most 254 characters, as the caption buffer allows.
+// lost; at most 254 characters, as the caption buffer allows. An earlier
+// dialog of ours has no caption to lend: its window text is its heading, kept
+// for accessibility tools, not a caption.
 std::u16string activeWindowCaption(HWND active)
 {
-    if (!active)
+    if (!active || forms::Form::isFormWindow(active))
         return {};
     wchar_t buffer[256] = {};
     const int length = GetWindowTextW(active, buffer, 255);
@@ -39,12 +42,28 @@ std::u16string headingText(const std::u16string& title, const std::u16string& de
     return caption.empty() ? std::u16string(u"Message") : caption;
 }
 
+// Plays the chime to its end (or until another sound stops it) on a thread
+// of its own, which holds a reference on the library for as long as the
+// sound system reads the chime from the library's resources.
+// SND_NODEFAULT: where there is no sound device the call fails quietly
+// instead of falling back to the system's default sound.
+DWORD WINAPI playChimeThread(void* module)
+{
+    PlaySoundW(MAKEINTRESOURCEW(IDW_CHIME), static_cast<HMODULE>(module), SND_RESOURCE | SND_SYNC | SND_NODEFAULT);
+    FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
+}
+
 void PlayBeep()
 {
-    // The chime is a resource of this library. SND_NODEFAULT: where there is
-    // no sound device the call fails quietly instead of falling back to the
-    // system's default sound.
-    PlaySoundW(MAKEINTRESOURCEW(IDW_CHIME), forms::thisModule(), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&playChimeThread),
+                            &module))
+        return;
+    HANDLE thread = CreateThread(nullptr, 0, &playChimeThread, module, 0, nullptr);
+    if (thread)
+        CloseHandle(thread);
+    else
+        FreeLibrary(module);
 }
 
 } // namespace
@@ -193,7 +212,17 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
         return form.resultCode();
     }
     form.show(false);
-    // The modeless dialog lives on by itself and goes when it is unloaded.
+    // The caller may not pump messages for a while (a script host that
+    // sleeps): the dialog is painted now, and what the window system buffers
+    // is sent to the screen, so it is seen complete when the call returns.
+    runStep([&] {
+        if (form.alive())
+            RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        GdiFlush();
+    });
+    // The modeless dialog lives on by itself and goes when it is unloaded,
+    // or when its thread or apartment ends.
+    runStep([&] { watchApartmentOfThisThread(); });
     dialog.release()->deleteWhenUnloaded();
     return ResultCodes::None;
 }

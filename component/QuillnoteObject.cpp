@@ -104,6 +104,11 @@ STDMETHODIMP QuillnoteObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT co
 {
     if (iid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
+    if (count > 0 && (!names || !ids))
+        return E_INVALIDARG;
+    for (UINT i = 0; i < count; ++i)
+        if (!names[i])
+            return E_INVALIDARG;
     QuillnoteTypeInfo* types = nullptr;
     RETURN_IF_FAILED(typeInfo(types));
     return types->vtable->GetIDsOfNames(names, count, ids);
@@ -130,10 +135,10 @@ HRESULT QuillnoteObject::invokeMsgBox(DISPPARAMS* params, VARIANT* result, UINT*
         VariantInit(&code);
         V_VT(&code) = VT_I2;
         V_I2(&code) = showMessage(properties_, arguments.message, arguments.buttons, arguments.title);
-        if (result) {
-            VariantClear(result);
+        // The result is an output parameter: whatever the caller left in it
+        // is not ours to release, so it is overwritten, never cleared.
+        if (result)
             *result = code;
-        }
         return S_OK;
     }
     CATCH_RETURN()

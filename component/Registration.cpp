@@ -62,6 +62,22 @@ bool hasSubKeys(HKEY classes, const std::u16string& path)
     return subKeys > 0;
 }
 
+// The other bitness's registry view (on a 32-bit system there is one view,
+// and the flag is ignored).
+constexpr REGSAM OtherView = ThisBitness == Bitness::Win64 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+bool otherBitnessRegistered(HKEY root)
+{
+    const std::wstring path = L"Software\\Classes\\" + std::wstring(wide(classServerKey()));
+    win::UniqueRegKey key;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE | OtherView, key.put()) != ERROR_SUCCESS)
+        return false;
+    // Our own view's key was just deleted: the one found is the other's
+    // unless this system has a single view.
+    win::UniqueRegKey own;
+    return RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE, own.put()) != ERROR_SUCCESS;
+}
+
 } // namespace
 
 HRESULT registerServer(RegistrationScope scope)
@@ -92,11 +108,18 @@ HRESULT unregisterServer(RegistrationScope scope)
     RETURN_IF_WIN32_ERROR(openErr);
 
     HRESULT result = S_OK;
-    for (const auto& tree : ownedTrees()) {
-        const HRESULT hr = deleteTree(classes.get(), tree);
-        if (FAILED(hr) && SUCCEEDED(result))
-            result = hr;
-    }
+    const auto deleteTrees = [&](const std::vector<std::u16string>& trees) {
+        for (const auto& tree : trees) {
+            const HRESULT hr = deleteTree(classes.get(), tree);
+            if (FAILED(hr) && SUCCEEDED(result))
+                result = hr;
+        }
+    };
+    deleteTrees(ownedTrees());
+    // The ProgID serves both bitnesses: it stays while the other one's class
+    // is still registered.
+    if (!otherBitnessRegistered(root))
+        deleteTrees(sharedTrees());
 
     // The type library key is shared by both bitnesses: remove ours, and the
     // whole library entry only when the other bitness is not registered.

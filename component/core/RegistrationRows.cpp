@@ -45,8 +45,8 @@ std::vector<RegistryRow> registrationRows(const std::u16string& dllPath, Bitness
     return {
         // The class and its server.
         {classKey(), u"", id::ClassName},
-        {join({classKey(), u"InprocServer32"}), u"", dllPath},
-        {join({classKey(), u"InprocServer32"}), u"ThreadingModel", id::ThreadingModel},
+        {classServerKey(), u"", dllPath},
+        {classServerKey(), u"ThreadingModel", id::ThreadingModel},
         {join({classKey(), u"ProgID"}), u"", id::ProgId},
         {join({classKey(), u"TypeLib"}), u"", id::TypeLibraryGuid},
         {join({classKey(), u"Version"}), u"", id::TypeLibraryVersion},
@@ -67,9 +67,10 @@ std::vector<RegistryRow> registrationRows(const std::u16string& dllPath, Bitness
     };
 }
 
-std::vector<std::u16string> ownedTrees()
-{
-    return {classKey(), id::ProgId, interfaceKey()};
-}
+std::vector<std::u16string> ownedTrees() { return {classKey(), interfaceKey()}; }
+
+std::vector<std::u16string> sharedTrees() { return {id::ProgId}; }
+
+std::u16string classServerKey() { return join({classKey(), u"InprocServer32"}); }
 
 } // namespace quillnote

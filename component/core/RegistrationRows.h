@@ -21,7 +21,15 @@ struct RegistryRow {
 std::vector<RegistryRow> registrationRows(const std::u16string& dllPath, Bitness bitness);
 
 // Trees that unregistration deletes whole, relative to the Classes root.
+// The class and the interface have a registry view of their own for each
+// bitness; the ProgID is shared by the two views, so it goes only when the
+// other bitness's class is not registered either.
 std::vector<std::u16string> ownedTrees();
+std::vector<std::u16string> sharedTrees();
+
+// The class's server key, whose presence in a registry view says that the
+// class is registered for that view's bitness.
+std::u16string classServerKey();
 
 // The type library's key for one bitness ("TypeLib\{...}\1.0\0\win64").
 // Unregistration deletes it and then removes the library's whole tree only

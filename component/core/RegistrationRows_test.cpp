@@ -64,7 +64,9 @@ TEST(RegistrationRows, DualInterfaceUsesTheAutomationMarshaler)
 
 TEST(RegistrationRows, EveryRowLiesInATreeThatUnregistrationRemoves)
 {
-    const auto trees = ownedTrees();
+    auto trees = ownedTrees();
+    const auto shared = sharedTrees();
+    trees.insert(trees.end(), shared.begin(), shared.end());
     for (const auto& row : registrationRows(Dll, Bitness::Win64)) {
         const bool owned = std::any_of(trees.begin(), trees.end(), [&](const std::u16string& tree) {
             return row.key == tree || row.key.rfind(tree + u"\\", 0) == 0;
@@ -76,12 +78,18 @@ TEST(RegistrationRows, EveryRowLiesInATreeThatUnregistrationRemoves)
 TEST(RegistrationRows, UnregistrationDeletesOnlyOurOwnTrees)
 {
     // Whole trees are deleted: each must be one of our GUIDs or our ProgID,
-    // never a shared root such as CLSID or Interface.
+    // never a shared root such as CLSID or Interface. The ProgID is the one
+    // tree that both bitnesses' registrations use.
     const auto trees = ownedTrees();
-    ASSERT_EQ(trees.size(), 3u);
+    ASSERT_EQ(trees.size(), 2u);
     EXPECT_EQ(trees[0], Class);
-    EXPECT_EQ(trees[1], u"QuillnoteLib.Quillnote");
-    EXPECT_EQ(trees[2], Interface);
+    EXPECT_EQ(trees[1], Interface);
+    EXPECT_EQ(sharedTrees(), std::vector<std::u16string>{u"QuillnoteLib.Quillnote"});
+    EXPECT_EQ(classServerKey(), Class + u"\\InprocServer32");
+    const auto rows = registrationRows(Dll, Bitness::Win32);
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const RegistryRow& row) {
+        return row.key == classServerKey() && row.name.empty() && row.value == Dll;
+    }));
 }
 
 TEST(RegistrationRows, FolderOfAPath)

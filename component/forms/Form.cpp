@@ -1,10 +1,12 @@
 #include "Form.h"
 
 #include "CommandButton.h"
+#include "FormRegistry.h"
 #include "Screen.h"
 #include "Timer.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 
 namespace quillnote::forms {
@@ -28,7 +30,7 @@ BOOL CALLBACK collectEnabledWindow(HWND hwnd, LPARAM lParam)
 
 } // namespace
 
-Form::Form() : units_(screenUnits()), defaultFont_(FontSpec{}) {}
+Form::Form() : units_(screenUnits()), defaultFont_(FontSpec{}) { enlistForm(this); }
 
 Form::~Form()
 {
@@ -36,6 +38,13 @@ Form::~Form()
     if (loaded_)
         unload();
     destroy();
+    delistForm(this);
+}
+
+bool Form::isFormWindow(HWND window)
+{
+    wchar_t name[64] = {};
+    return window && GetClassNameW(window, name, 64) > 0 && wcscmp(name, ClassName) == 0;
 }
 
 bool Form::load()
@@ -105,6 +114,7 @@ void Form::show(bool modal)
     if (!loaded_ || !alive())
         return;
     activeBeforeShow_ = GetActiveWindow();
+    activatedSinceShow_ = false;
     if (modal) {
         modal_ = true;
         ThreadWindows state{hwnd(), &disabledWindows_};
@@ -165,6 +175,13 @@ void Form::unload()
     loaded_ = false;
     destroy();
     unloading_ = false;
+}
+
+void Form::unloadNow()
+{
+    enter();
+    unload();
+    leave(); // may free this form
 }
 
 void Form::deleteWhenUnloaded()
@@ -247,16 +264,22 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_ACTIVATE:
-        // The form becomes the active form: on the first show, and whenever
-        // it is activated again from another window of this program.
+        // The form becomes the active form: on the first activation after
+        // show, and whenever a window of this program hands the activation
+        // back. A window of another program (or none, which is how such an
+        // activation arrives) does not make it the active form again.
         if (LOWORD(wParam) != WA_INACTIVE && loaded_) {
             const LRESULT result = defaultHandling(message, wParam, lParam);
             HWND other = reinterpret_cast<HWND>(lParam);
             DWORD otherProcess = 0;
             if (other)
                 GetWindowThreadProcessId(other, &otherProcess);
-            if ((!other || otherProcess == GetCurrentProcessId()) && onActivate)
-                onActivate();
+            const bool fromThisProgram = other && otherProcess == GetCurrentProcessId();
+            if (!activatedSinceShow_ || fromThisProgram) {
+                activatedSinceShow_ = true;
+                if (onActivate)
+                    onActivate();
+            }
             return result;
         }
         break;

@@ -39,6 +39,9 @@ public:
     void show(bool modal);
     void unload();
     void deleteWhenUnloaded();
+    // Unloads the form from outside any of its handlers (its thread is
+    // ending): a form handed over with deleteWhenUnloaded is freed by it.
+    void unloadNow();
 
     double left() const { return left_; }
     double top() const { return top_; }
@@ -73,6 +76,9 @@ public:
     // Client area in pixels (the frame excluded).
     SIZE frameSize() const;
 
+    // Whether a window is the top-level window of a form of ours.
+    static bool isFormWindow(HWND window);
+
 protected:
     // Creates the controls in the freshly created window.
     virtual bool createControls() = 0;
@@ -92,6 +98,11 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     bool modal_ = false;
+    // Activate runs when the form becomes the application's active form: on
+    // its first activation after show, and when a window of this program
+    // hands it the activation (not when the user comes back from another
+    // program, which leaves the application's active form as it was).
+    bool activatedSinceShow_ = false;
     bool deleteWhenUnloaded_ = false;
     int depth_ = 0;
     std::vector<HWND> disabledWindows_;

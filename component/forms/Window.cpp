@@ -13,6 +13,37 @@ HINSTANCE thisModule()
     return module;
 }
 
+namespace {
+
+// The classes registered so far (their names are constants of the form
+// layer). A plain array: it is read while the library detaches.
+constexpr int MaxClasses = 8;
+const wchar_t* g_registeredClasses[MaxClasses] = {};
+LONG g_registeredCount = 0;
+
+void rememberClass(const wchar_t* className)
+{
+    const LONG count = InterlockedCompareExchange(&g_registeredCount, 0, 0);
+    for (LONG i = 0; i < count; ++i)
+        if (g_registeredClasses[i] == className)
+            return;
+    const LONG slot = InterlockedIncrement(&g_registeredCount) - 1;
+    if (slot < MaxClasses)
+        g_registeredClasses[slot] = className;
+}
+
+} // namespace
+
+void unregisterWindowClasses()
+{
+    const LONG count = InterlockedExchange(&g_registeredCount, 0);
+    for (LONG i = 0; i < count && i < MaxClasses; ++i) {
+        if (g_registeredClasses[i])
+            UnregisterClassW(g_registeredClasses[i], thisModule());
+        g_registeredClasses[i] = nullptr;
+    }
+}
+
 Units screenUnits() { return Units{Screen::twipsPerPixelX(), Screen::twipsPerPixelY()}; }
 
 Window::~Window() { destroy(); }
@@ -44,7 +75,10 @@ bool Window::registerClass(const wchar_t* className, UINT classStyle, HBRUSH bac
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = className;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+    rememberClass(className);
+    return true;
 }
 
 bool Window::createWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y, int width, int height,

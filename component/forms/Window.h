@@ -12,6 +12,11 @@ namespace quillnote::forms {
 // classes and resources.
 HINSTANCE thisModule();
 
+// Unregisters every window class the form layer registered, for a library
+// that is being unloaded: a class left behind would point at code that is
+// gone.
+void unregisterWindowClasses();
+
 class Window {
 public:
     Window() = default;

@@ -3,6 +3,7 @@
 // portable UTF-16 string. Lengths are always taken from the BSTR itself, so
 // embedded NUL characters survive.
 
+#include <windows.h>
 #include <oleauto.h>
 
 #include <string>

@@ -2,6 +2,7 @@
 // Owner of a VARIANT: initialised empty, cleared (its string or interface
 // released) when it goes.
 
+#include <windows.h>
 #include <oleauto.h>
 
 namespace quillnote::win {

@@ -1,5 +1,7 @@
 #include "DemoFixture.h"
 
+#include "Gdi.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -175,6 +177,30 @@ RECT DemoFixture::clientRectPixels(Control c) const
     GetWindowRect(hwnd(c), &rect);
     MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+DemoFixture::ShownText DemoFixture::shownText(Control textBox) const
+{
+    HWND edit = hwnd(textBox);
+    ShownText shown;
+    shown.firstVisibleChar = static_cast<int>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown.format));
+    const std::wstring shownChars = windowText(edit);
+    if (shownChars.empty())
+        return shown;
+    // The left of the first character, and the right of the last one: its
+    // left plus its width in the box's font.
+    const LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+    const LRESULT last = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(shownChars.size() - 1), 0);
+    shown.textLeft = static_cast<short>(LOWORD(first));
+    SIZE lastWidth = {};
+    {
+        forms::WindowDc dc(edit);
+        forms::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc.get(), &shownChars.back(), 1, &lastWidth);
+    }
+    shown.textRight = static_cast<short>(LOWORD(last)) + lastWidth.cx;
+    return shown;
 }
 
 int DemoFixture::heightPixels(Control c) const

@@ -55,6 +55,16 @@ protected:
     Control focused() const; // Control::Window for none of ours
     std::pair<DWORD, DWORD> selection(Control textBox) const;
     RECT clientRectPixels(Control c) const;
+    // Where a one-line text box shows its text: the first and last pixel
+    // column of the text and the box's formatting rectangle, all in the
+    // box's client pixels.
+    struct ShownText {
+        int firstVisibleChar = 0;
+        int textLeft = 0;
+        int textRight = 0;
+        RECT format = {};
+    };
+    ShownText shownText(Control textBox) const;
     int heightPixels(Control c) const;
 
     // Input, posted as the window system delivers it and handled through the

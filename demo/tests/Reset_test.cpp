@@ -55,6 +55,41 @@ TEST_F(ResetAndExit, ResetAfterEditsRestoresTheStartUpValues)
     EXPECT_EQ(selection(C::Message), std::make_pair(DWORD{0}, DWORD{12}));
 }
 
+// What Reset writes is shown whole and aligned as the field's rule says,
+// whatever alignment the field had before: a colour field that was
+// right-aligned shows its whole "&H8000000F&" from the left, and the position
+// fields show "0" at their right edge.
+TEST_F(ResetAndExit, ResetTextsAreShownWholeAndAligned)
+{
+    for (const ColourField& field : colourFields()) {
+        focus(field.textBox);
+        setText(field.textBox, L"255");
+    }
+    setText(C::LeftPos, L"12345");
+    setText(C::TopPos, L"12345");
+    focus(C::Message);
+    ASSERT_TRUE(window_->rightAligned(colourFields()[0].textBox));
+
+    click(C::ResetButton);
+
+    for (const ColourField& field : colourFields()) {
+        SCOPED_TRACE(testing::Message() << "colour field " << static_cast<int>(field.textBox));
+        const ShownText shown = shownText(field.textBox);
+        EXPECT_FALSE(window_->rightAligned(field.textBox));
+        EXPECT_EQ(shown.firstVisibleChar, 0);
+        EXPECT_LE(shown.textLeft, shown.format.left + 2) << "the text does not start at the left";
+        EXPECT_LE(shown.textRight, shown.format.right) << "the end of the text is cut off";
+    }
+    for (C position : {C::LeftPos, C::TopPos}) {
+        SCOPED_TRACE(testing::Message() << "position field " << static_cast<int>(position));
+        ASSERT_EQ(text(position), L"0");
+        const ShownText shown = shownText(position);
+        EXPECT_EQ(shown.firstVisibleChar, 0);
+        EXPECT_GE(shown.textRight, shown.format.right - 2) << "the 0 stands short of the right edge";
+        EXPECT_LE(shown.textRight, shown.format.right);
+    }
+}
+
 TEST_F(ResetAndExit, ResetAtTheResetValuesChangesNoDescriptionAndAltRPressesIt)
 {
     setText(C::TimerSeconds, L"9");

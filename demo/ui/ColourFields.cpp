@@ -68,6 +68,14 @@ void ColourFields::lostFocus(int i)
     updateColorTabs();
 }
 
+void ColourFields::textChanged(int i)
+{
+    AlignedTextBox& box = fields_[i].text;
+    if (GetFocus() != box.hwnd())
+        box.setRightAligned(alignsRightAtRest(textOf(box.hwnd())));
+    box.refresh();
+}
+
 void ColourFields::runChooser(int i)
 {
     Field& field = fields_[i];
@@ -77,6 +85,7 @@ void ColourFields::runChooser(int i)
         readInt32(textOf(field.text.hwnd())).value_or(static_cast<Colour>(field.colour));
     const Colour chosen = services_.chooseColour(GetParent(field.text.hwnd()), initial);
     setText(field.text.hwnd(), decimalText(chosen));
+    textChanged(i);
     SetFocus(field.text.hwnd());
     updateColorTabs();
 }

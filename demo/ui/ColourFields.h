@@ -32,7 +32,10 @@ public:
 
     void gotFocus(int i);
     void lostFocus(int i);
-    void textChanged(int i) { fields_[i].text.refresh(); }
+    // The text changed: typed while the field is edited, or written by the
+    // program (Reset, the chooser), which gives a field at rest the
+    // alignment of its new text.
+    void textChanged(int i);
 
     // DownArrow(i) clicked: the chooser for field i.
     void runChooser(int i);

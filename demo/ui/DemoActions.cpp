@@ -56,7 +56,7 @@ void DemoWindow::reset()
     runStep([&] { selectOption(Control::ButtonOption0); });
     runStep([&] { selectOption(Control::DefaultOption0); });
     for (const ColourField& field : colourFields())
-        runStep([&] { demo::setText(controls_[field.textBox], field.resetText); });
+        runStep([&] { writeText(field.textBox, field.resetText); });
     runStep([&] { colours_.updateColorTabs(); });
     runStep([&] { setCheck(Control::GradientPaint, false); });
     runStep([&] { numeric_.setSelector(Selector::Direction, 1); });
@@ -71,7 +71,7 @@ void DemoWindow::reset()
     runStep([&] { numeric_.setPosition(PositionField::Top, 0); });
     runStep([&] { setCheck(Control::pMoveable, false); });
     runStep([&] { setCheck(Control::Modal, true); });
-    runStep([&] { demo::setText(controls_[Control::TimerSeconds], u"0"); });
+    runStep([&] { writeText(Control::TimerSeconds, u"0"); });
     // Fails while the window is hidden (at start-up): skipped, and the
     // selection below is made all the same.
     runStep([&] { giveFocus(Control::Message); });

@@ -158,6 +158,12 @@ void DemoWindow::textBoxFocus(Control control, bool gained)
     }
 }
 
+void DemoWindow::writeText(Control textBox, std::u16string_view text)
+{
+    demo::setText(controls_[textBox], text);
+    textBoxChanged(textBox);
+}
+
 void DemoWindow::textBoxChanged(Control control)
 {
     if (colours_.isTextBox(control))

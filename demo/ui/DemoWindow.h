@@ -19,6 +19,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace quillnote::demo {
 
 class DemoWindow : public forms::Window, private ControlEvents {
@@ -53,6 +55,10 @@ private:
     void command(Control control, WORD code);
     void textBoxFocus(Control control, bool gained);
     void textBoxChanged(Control control);
+    // The program writes a text box's text: the box then shows it aligned
+    // as its rule says (the edit control does not report a change that a
+    // program makes, so the program says so itself).
+    void writeText(Control textBox, std::u16string_view text);
     bool activate(bool active);
 
     // Keys (DemoKeyboard.cpp).

@@ -78,11 +78,16 @@ void NumericFields::refreshDescription(Selector selector)
         setText(state.description, *text);
 }
 
+void NumericFields::setPosition(PositionField field, std::int32_t value)
+{
+    position(field).setValue(value);
+    textChanged(textBoxOf(field));
+}
+
 void NumericFields::settle(PositionField field)
 {
     UpDown& upDown = position(field);
-    const std::int32_t value = settledValue(textOf(upDown.buddy()), upDown.range(), upDown.value());
-    upDown.setValue(value);
+    setPosition(field, settledValue(textOf(upDown.buddy()), upDown.range(), upDown.value()));
 }
 
 void NumericFields::arrowKey(PositionField field, ArrowKey key)
@@ -131,8 +136,12 @@ void NumericFields::lostFocus(Control textBox)
 
 void NumericFields::textChanged(Control textBox)
 {
-    if (AlignedTextBox* box = textBoxOf(textBox))
+    // A field at rest is right-aligned, whoever wrote its text.
+    if (AlignedTextBox* box = textBoxOf(textBox)) {
+        if (GetFocus() != box->hwnd())
+            box->setRightAligned(true);
         box->refresh();
+    }
 }
 
 bool NumericFields::rightAligned(Control textBox) const

@@ -41,7 +41,8 @@ public:
 
     // Position fields.
     std::int32_t positionValue(PositionField field) const { return position(field).value(); }
-    void setPosition(PositionField field, std::int32_t value) { position(field).setValue(value); }
+    // Sets the up-down, which writes the value into its text box.
+    void setPosition(PositionField field, std::int32_t value);
     // Brings the up-down to what its text says (PositionRules' settledValue)
     // and writes that value back into the text.
     void settle(PositionField field);
@@ -64,6 +65,10 @@ private:
     };
     static size_t index(Selector selector) { return static_cast<size_t>(selector); }
     UpDown& position(PositionField field) { return field == PositionField::Left ? left_ : top_; }
+    static Control textBoxOf(PositionField field)
+    {
+        return field == PositionField::Left ? Control::LeftPos : Control::TopPos;
+    }
     const UpDown& position(PositionField field) const { return field == PositionField::Left ? left_ : top_; }
     const AlignedTextBox* textBoxOf(Control control) const;
     AlignedTextBox* textBoxOf(Control control);

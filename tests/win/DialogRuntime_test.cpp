@@ -3,6 +3,7 @@
 // and dragging. Pixels are read from the shown windows.
 
 #include "DialogTest.h"
+#include "PeerProcess.h"
 
 #include <cstdlib>
 #include <thread>
@@ -254,6 +255,69 @@ TEST_F(DialogRuntimeTest, ReactivationRestartsTheCountdown)
     EXPECT_TRUE(IsWindow(dialog)) << "closed on the count from the first activation";
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 3000));
     close(dialog);
+}
+
+// Coming back from another program is not an activation from this program:
+// the focus stays on the button the user moved to, and the countdown goes on
+// from where it was.
+TEST_F(DialogRuntimeTest, ComingBackFromAnotherProgramKeepsTheFocusAndTheCountdown)
+{
+    PeerProcess peer;
+    ASSERT_NE(peer.window(), nullptr) << "the peer program did not start";
+    box_->put_TimerSeconds(5);
+    HWND dialog = showModeless(L"Away and back", 4); // Yes, No
+    ASSERT_NE(dialog, nullptr);
+    const DWORD shown = GetTickCount();
+    const DialogView view = viewOf(dialog);
+    ASSERT_NE(view.button(L"&No"), nullptr);
+    pressKey(view.focus, VK_TAB);
+    pumpUntil([] { return false; }, 200);
+    ASSERT_EQ(GetFocus(), view.button(L"&No")->hwnd);
+
+    SetForegroundWindow(peer.window());
+    ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() != dialog; }, 3000));
+    pumpUntil([] { return false; }, 800);
+    SetForegroundWindow(dialog);
+    ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == dialog; }, 3000));
+    pumpUntil([] { return false; }, 300); // poll ticks
+    EXPECT_EQ(GetFocus(), view.button(L"&No")->hwnd) << "the focus went back to the default button";
+
+    // Five ticks from the show close it about 5 s after it; a countdown
+    // started again on return would run to 6.5 s or later.
+    const DWORD returned = GetTickCount() - shown;
+    ASSERT_LT(returned, 4000u) << "too slow to tell the two countdowns apart";
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 6000 - returned))
+        << "the countdown started again on return";
+    close(dialog);
+}
+
+// A heading in a system colour follows a change of that colour while the
+// dialog is open.
+TEST_F(DialogRuntimeTest, HeadingFollowsAChangeOfTheSystemColours)
+{
+    const INT element = COLOR_ACTIVECAPTION;
+    const COLORREF original = GetSysColor(element);
+    const COLORREF changed = original == RGB(0, 128, 0) ? RGB(128, 0, 0) : RGB(0, 128, 0);
+    struct Restore {
+        INT element;
+        COLORREF colour;
+        ~Restore() { SetSysColors(1, &element, &colour); }
+    } restore{element, original};
+
+    for (const bool solid : {false, true}) {
+        SCOPED_TRACE(solid ? "solid" : "gradient");
+        box_->put_SolidColorHeading(solid ? VARIANT_TRUE : VARIANT_FALSE);
+        SetSysColors(1, &element, &original);
+        HWND dialog = showModeless(L"System colours", 0); // the default heading colour is the active caption's
+        ASSERT_NE(dialog, nullptr);
+        const DialogView view = viewOf(dialog);
+        ASSERT_EQ(GetActiveWindow(), dialog);
+        EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), fromColorRef(original)));
+        ASSERT_TRUE(SetSysColors(1, &element, &changed));
+        pumpUntil([] { return false; }, 400); // poll ticks
+        EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), fromColorRef(changed)));
+        close(dialog);
+    }
 }
 
 TEST_F(DialogRuntimeTest, KeepOnTopMakesTheDialogTopmost)

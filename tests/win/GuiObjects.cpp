@@ -1,37 +1,22 @@
 #include "GuiObjects.h"
 
-#include <winternl.h>
-
-#include <cstdint>
-
 namespace quillnote::test {
 
 namespace {
 
-// One entry of the process's GDI handle table, as the PEB publishes it.
-struct GdiHandleEntry {
-    std::uint64_t object;
-    std::uint16_t processId;
-    std::uint16_t count;
-    std::uint16_t unique;
-    std::uint8_t type;
-    std::uint8_t flags;
-    std::uint64_t userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24, "layout of the GDI handle table entry");
+// Wine keeps every GDI object in one table of 65,536 slots, and a GDI handle
+// carries its slot in its low 16 bits. Its GDI answers GetObjectType for a
+// slot number alone (a handle without its upper half), and finds the table
+// itself in either bitness (a 32-bit process keeps the table's address in
+// its 64-bit process block), so probing every slot counts the live objects
+// without reading any system structure of one bitness.
+constexpr unsigned GdiSlots = 0x10000;
 
-constexpr int GdiHandleTableSize = 0x10000;
-
-DWORD countGdiHandleTable()
+DWORD countGdiSlots()
 {
-    auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    const size_t offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + offset);
-    if (!table)
-        return 0;
     DWORD used = 0;
-    for (int i = 0; i < GdiHandleTableSize; ++i)
-        if (table[i].type != 0)
+    for (unsigned slot = 1; slot < GdiSlots; ++slot)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(slot))) != 0)
             ++used;
     return used;
 }
@@ -57,7 +42,7 @@ DWORD gdiObjectCount()
     const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     if (counted != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
         return counted;
-    return countGdiHandleTable();
+    return countGdiSlots();
 }
 
 DWORD userObjectCount()

@@ -6,8 +6,8 @@
 namespace quillnote::test {
 
 // GDI objects of this process. GetGuiResources where the system counts them;
-// Wine does not (its GetGuiResources is not implemented), and there the
-// process's GDI handle table is counted instead.
+// Wine does not (its GetGuiResources is not implemented), and there every
+// slot of its GDI handle table is probed through GetObjectType.
 DWORD gdiObjectCount();
 // USER objects: GetGuiResources where available, else the windows of this
 // thread and all their descendants (what a dialog creates).

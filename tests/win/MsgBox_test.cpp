@@ -5,8 +5,11 @@
 #include "DialogTest.h"
 #include "GuiObjects.h"
 
+#include "Bstr.h"
+
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace quillnote::test {
 namespace {
@@ -251,6 +254,29 @@ TEST_F(MsgBoxTest, HeadingFallsBackToTheActiveWindowsCaption)
     EXPECT_FALSE(ownerEnabledDuringDialog);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
     EXPECT_EQ(GetActiveWindow(), owner.hwnd());
+}
+
+// An earlier dialog of ours that is active lends no caption: its window
+// text is its heading, not a caption of the caller's.
+TEST_F(MsgBoxTest, HeadingDoesNotTakeTheCaptionOfAnEarlierDialog)
+{
+    box_->put_Modal(VARIANT_FALSE);
+    msgBox(L"First", 0, L"First heading");
+    HWND first = findDialog(GetCurrentThreadId());
+    ASSERT_NE(first, nullptr);
+    pumpUntil([] { return false; }, 200);
+    ASSERT_EQ(GetActiveWindow(), first);
+
+    msgBox(L"Second", 0);
+    HWND second = GetActiveWindow();
+    ASSERT_NE(second, first);
+    wchar_t secondClass[32] = {};
+    GetClassNameW(second, secondClass, 32);
+    ASSERT_STREQ(secondClass, L"QuillnoteForm");
+    EXPECT_EQ(viewOf(second).heading, L"Message");
+    EXPECT_EQ(viewOf(first).heading, L"First heading") << "the earlier dialog keeps its own heading";
+    close(second);
+    close(first);
 }
 
 TEST_F(MsgBoxTest, CentredOnTheActiveWindowOrTheScreen)
@@ -523,6 +549,129 @@ TEST_F(MsgBoxTest, FiveHundredDialogsLeaveNoGdiOrUserObjectsBehind)
     EXPECT_LE(userAfter, userBefore + 5);
     RecordProperty("gdi_objects_before", static_cast<int>(gdiBefore));
     RecordProperty("gdi_objects_after", static_cast<int>(gdiAfter));
+}
+
+// An IUnknown that counts its references, to see whether a call releases
+// what a caller left in its result.
+class CountedUnknown final : public IUnknown {
+public:
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        if (iid != IID_IUnknown)
+            return *object = nullptr, E_NOINTERFACE;
+        *object = this;
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
+    STDMETHODIMP_(ULONG) Release() override { return --refs; }
+    ULONG refs = 1;
+};
+
+// The late-bound result is an output parameter: what the caller left in it
+// is neither released nor read, whatever it holds.
+TEST_F(MsgBoxTest, LateBoundResultIsWrittenWithoutClearingWhatTheCallerLeftThere)
+{
+    box_->put_Modal(VARIANT_FALSE);
+    LateBound late(box_.get());
+    DISPID id = 0;
+    ASSERT_HRESULT_SUCCEEDED(late.dispId(L"MsgBox", id));
+    win::Bstr text = win::Bstr::copyOf(u"Result");
+    VARIANT arg;
+    VariantInit(&arg);
+    V_VT(&arg) = VT_BSTR;
+    V_BSTR(&arg) = text.get();
+    DISPPARAMS params = {&arg, nullptr, 1, 0};
+
+    CountedUnknown counted;
+    VARIANT result;
+    VariantInit(&result);
+    V_VT(&result) = VT_UNKNOWN;
+    V_UNKNOWN(&result) = &counted;
+    ASSERT_HRESULT_SUCCEEDED(box_->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr));
+    EXPECT_EQ(counted.refs, 1u) << "the caller's reference was released";
+    EXPECT_EQ(V_VT(&result), VT_I2);
+    EXPECT_EQ(V_I2(&result), 0);
+    close(findDialog(GetCurrentThreadId()));
+
+    // Junk where a string would be: never freed.
+    V_VT(&result) = VT_BSTR;
+    V_BSTR(&result) = reinterpret_cast<BSTR>(static_cast<ULONG_PTR>(0x10));
+    ASSERT_HRESULT_SUCCEEDED(box_->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr));
+    EXPECT_EQ(V_VT(&result), VT_I2);
+    close(findDialog(GetCurrentThreadId()));
+}
+
+// Malformed by-reference arguments are refused at once, never followed: a
+// reference to itself, a two-element cycle, a null reference.
+TEST_F(MsgBoxTest, MalformedReferencesAreRefusedWithoutHanging)
+{
+    LateBound late(box_.get());
+    DISPID id = 0;
+    ASSERT_HRESULT_SUCCEEDED(late.dispId(L"MsgBox", id));
+    const auto invoke = [&](VARIANT* args, UINT count) {
+        DISPPARAMS params = {args, nullptr, count, 0};
+        Variant result;
+        UINT argError = 99;
+        const HRESULT hr = box_->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result.get(), nullptr, &argError);
+        EXPECT_EQ(findDialog(GetCurrentThreadId()), nullptr) << "a dialog was shown";
+        return std::make_pair(hr, argError);
+    };
+    const auto refused = [](HRESULT hr) { return hr == DISP_E_BADVARTYPE || hr == DISP_E_TYPEMISMATCH; };
+
+    VARIANT self;
+    VariantInit(&self);
+    V_VT(&self) = VT_BYREF | VT_VARIANT;
+    V_VARIANTREF(&self) = &self;
+    auto [hr, argError] = invoke(&self, 1);
+    EXPECT_TRUE(refused(hr)) << std::hex << hr;
+    EXPECT_EQ(argError, 0u);
+
+    VARIANT pair[2];
+    for (int i = 0; i < 2; ++i) {
+        VariantInit(&pair[i]);
+        V_VT(&pair[i]) = VT_BYREF | VT_VARIANT;
+        V_VARIANTREF(&pair[i]) = &pair[1 - i];
+    }
+    // Message by value, Buttons in the cycle.
+    win::Bstr text = win::Bstr::copyOf(u"Cycle");
+    VARIANT args[2];
+    args[0] = pair[0];
+    VariantInit(&args[1]);
+    V_VT(&args[1]) = VT_BSTR;
+    V_BSTR(&args[1]) = text.get();
+    std::tie(hr, argError) = invoke(args, 2);
+    EXPECT_TRUE(refused(hr)) << std::hex << hr;
+    EXPECT_EQ(argError, 0u);
+
+    VARIANT null;
+    VariantInit(&null);
+    V_VT(&null) = VT_BYREF | VT_VARIANT;
+    V_VARIANTREF(&null) = nullptr;
+    std::tie(hr, argError) = invoke(&null, 1);
+    EXPECT_TRUE(refused(hr)) << std::hex << hr;
+
+    // A missing argument passed by reference still counts as missing.
+    VARIANT missing;
+    VariantInit(&missing);
+    V_VT(&missing) = VT_ERROR;
+    V_ERROR(&missing) = DISP_E_PARAMNOTFOUND;
+    VARIANT toMissing;
+    VariantInit(&toMissing);
+    V_VT(&toMissing) = VT_BYREF | VT_VARIANT;
+    V_VARIANTREF(&toMissing) = &missing;
+    EXPECT_EQ(invoke(&toMissing, 1).first, DISP_E_PARAMNOTOPTIONAL);
+}
+
+TEST_F(MsgBoxTest, GetIDsOfNamesRefusesNullArrays)
+{
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"MsgBox")};
+    LPOLESTR nullName[] = {nullptr};
+    DISPID id = 0;
+    EXPECT_EQ(box_->GetIDsOfNames(IID_NULL, nullptr, 1, 0, &id), E_INVALIDARG);
+    EXPECT_EQ(box_->GetIDsOfNames(IID_NULL, names, 1, 0, nullptr), E_INVALIDARG);
+    EXPECT_EQ(box_->GetIDsOfNames(IID_NULL, nullName, 1, 0, &id), E_INVALIDARG);
+    EXPECT_HRESULT_SUCCEEDED(box_->GetIDsOfNames(IID_NULL, names, 1, 0, &id));
 }
 
 } // namespace

@@ -388,8 +388,17 @@ TEST_F(QuillnoteObjectTest, FactoryRefusesAggregationAndUnknownInterfaces)
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, nullptr), E_POINTER);
 }
 
-TEST_F(QuillnoteObjectTest, UnloadIsAllowedExactlyWhenNothingIsAlive)
+TEST_F(QuillnoteObjectTest, UnloadIsAllowedExactlyWhenNothingIsAliveAndStrayUnlocksAreIgnored)
 {
+    // LockServer through a factory that is released at once: the lock, not
+    // the factory, must keep the library.
+    const auto lockServer = [&](BOOL lock) {
+        win::ComPtr<IClassFactory> factory;
+        EXPECT_HRESULT_SUCCEEDED(component_.classFactory(factory));
+        if (factory)
+            EXPECT_HRESULT_SUCCEEDED(factory->LockServer(lock));
+    };
+
     EXPECT_EQ(component_.canUnloadNow(), S_OK);
     {
         auto q = create();
@@ -400,14 +409,23 @@ TEST_F(QuillnoteObjectTest, UnloadIsAllowedExactlyWhenNothingIsAlive)
     }
     EXPECT_EQ(component_.canUnloadNow(), S_OK);
 
-    win::ComPtr<IClassFactory> factory;
-    ASSERT_HRESULT_SUCCEEDED(component_.classFactory(factory));
-    ASSERT_HRESULT_SUCCEEDED(factory->LockServer(TRUE));
-    factory.reset();
+    lockServer(TRUE);
     EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
-    ASSERT_HRESULT_SUCCEEDED(component_.classFactory(factory));
-    ASSERT_HRESULT_SUCCEEDED(factory->LockServer(FALSE));
-    factory.reset();
+    lockServer(FALSE);
+    EXPECT_EQ(component_.canUnloadNow(), S_OK);
+
+    // Unlocks without a lock are ignored: a live object still counts, and
+    // the next lock still holds.
+    {
+        auto q = create();
+        lockServer(FALSE);
+        lockServer(FALSE);
+        EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
+    }
+    EXPECT_EQ(component_.canUnloadNow(), S_OK);
+    lockServer(TRUE);
+    EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
+    lockServer(FALSE);
     EXPECT_EQ(component_.canUnloadNow(), S_OK);
 }
 

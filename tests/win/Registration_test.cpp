@@ -13,6 +13,35 @@ const std::wstring LibraryKey = Classes + L"TypeLib\\{DEC25A9B-7F60-4ABE-956C-9C
 const std::wstring InterfaceKey = Classes + L"Interface\\{8E7635B5-615B-47AA-940E-E9914B4C05B6}";
 const wchar_t* const ThisPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
 const wchar_t* const OtherPlatform = sizeof(void*) == 8 ? L"win32" : L"win64";
+const std::wstring ProgIdKey = Classes + L"QuillnoteLib.Quillnote";
+// The registry view of the other bitness's classes.
+const REGSAM OtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+// The other bitness's class registration, as its own regsvr32 leaves it,
+// written into its registry view for as long as the object lives.
+class OtherBitnessClass {
+public:
+    explicit OtherBitnessClass(HKEY root) : root_(root)
+    {
+        win::UniqueRegKey key;
+        created_ = RegCreateKeyExW(root_, (ClassKey + L"\\InprocServer32").c_str(), 0, nullptr, 0,
+                                   KEY_WRITE | OtherView, nullptr, key.put(), nullptr) == ERROR_SUCCESS;
+    }
+    ~OtherBitnessClass()
+    {
+        RegDeleteKeyExW(root_, (ClassKey + L"\\InprocServer32").c_str(), OtherView, 0);
+        RegDeleteKeyExW(root_, ClassKey.c_str(), OtherView, 0);
+    }
+    OtherBitnessClass(const OtherBitnessClass&) = delete;
+    OtherBitnessClass& operator=(const OtherBitnessClass&) = delete;
+    bool created() const { return created_; }
+    // Whether this system has a second view at all (a 32-bit system has one).
+    bool inAViewOfItsOwn() const { return !keyExists(root_, ClassKey); }
+
+private:
+    HKEY root_;
+    bool created_ = false;
+};
 
 std::string narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }
 
@@ -136,6 +165,34 @@ TEST_F(RegistrationTest, UnregisteringKeepsTheOtherBitnessTypeLibrary)
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, LibraryKey.c_str());
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, LibraryKey.c_str());
     EXPECT_EQ(ourKeysUnder(HKEY_LOCAL_MACHINE), L"");
+}
+
+// Both bitnesses registered side by side share the ProgID: removing one
+// keeps it for the other, and removing the last one removes it.
+TEST_F(RegistrationTest, UnregisteringOneBitnessKeepsTheProgIdOfTheOther)
+{
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        SCOPED_TRACE(root == HKEY_LOCAL_MACHINE ? "machine" : "user");
+        const wchar_t* scope = root == HKEY_LOCAL_MACHINE ? L"machine" : L"user";
+        {
+            OtherBitnessClass other(root);
+            ASSERT_TRUE(other.created());
+            // Wine keeps one view of the user's classes: both bitnesses
+            // share every key there, and there is nothing to tell apart.
+            if (!other.inAViewOfItsOwn())
+                continue;
+            ASSERT_HRESULT_SUCCEEDED(component_.install(true, scope));
+            ASSERT_HRESULT_SUCCEEDED(component_.install(false, scope));
+            EXPECT_FALSE(keyExists(root, ClassKey + L"\\InprocServer32"));
+            EXPECT_FALSE(keyExists(root, InterfaceKey));
+            EXPECT_EQ(stringValue(root, ProgIdKey + L"\\CLSID"), L"{6E70B50F-2404-43CD-B0B6-D1A07624FF43}");
+        }
+        // The other bitness gone too: registering and removing this one
+        // again leaves nothing.
+        ASSERT_HRESULT_SUCCEEDED(component_.install(true, scope));
+        ASSERT_HRESULT_SUCCEEDED(component_.install(false, scope));
+        EXPECT_EQ(ourKeysUnder(root), L"");
+    }
 }
 
 } // namespace
