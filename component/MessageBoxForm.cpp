@@ -1,6 +1,7 @@
 #include "MessageBoxForm.h"
 
 #include "ButtonFlags.h"
+#include "DialogControlIds.h"
 #include "FadePainter.h"
 #include "LinearGradient.h"
 #include "PropertyRules.h"
@@ -82,7 +83,7 @@ MessageBoxForm::~MessageBoxForm()
 bool MessageBoxForm::createControls()
 {
     // Body: no border, the window text colour as fore colour.
-    if (!Background.create(hwnd(), TwipsRect{0, 330, 5265, 1350}))
+    if (!Background.create(hwnd(), TwipsRect{0, 330, 5265, 1350}, dialog_ids::Body))
         return false;
     Background.setBackColor(Default::BackColorBody);
     static const char16_t* const captions[4] = {u"Button1", u"Button2", u"Button3", u"Button4"};
@@ -92,7 +93,7 @@ bool MessageBoxForm::createControls()
         button.setEnabled(false);
         button.setVisible(false);
         button.setTabStop(false);
-        if (!button.create(Background, TwipsRect{240.0 + 1200.0 * i, 960, 1095, 375}, i))
+        if (!button.create(Background, TwipsRect{240.0 + 1200.0 * i, 960, 1095, 375}, i, dialog_ids::FirstButton + i))
             return false;
         button.onClick = [this, i] { MsgButton_Click(i); };
         button.onGotFocus = [this, i] { MsgButton_GotFocus(i); };
@@ -113,7 +114,7 @@ bool MessageBoxForm::createControls()
     Timer2.onTick = [this] { Timer2_Timer(); };
 
     // Heading strip; it answers no events of its own.
-    if (!TopHeading.create(hwnd(), TwipsRect{0, 0, 5265, 330}))
+    if (!TopHeading.create(hwnd(), TwipsRect{0, 0, 5265, 330}, dialog_ids::HeadingStrip))
         return false;
     TopHeading.setBackColor(Default::BackColorHeading);
     ControlBoxUp.setLeft(4905);

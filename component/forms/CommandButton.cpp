@@ -17,7 +17,7 @@ CommandButton::CommandButton(Form& form) : form_(form) {}
 
 CommandButton::~CommandButton() { destroy(); }
 
-bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int tabIndex)
+bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId)
 {
     bounds_ = bounds;
     tabIndex_ = tabIndex;
@@ -29,7 +29,8 @@ bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int t
         style |= WS_DISABLED;
     HWND button = CreateWindowExW(0, L"BUTTON", wide(caption_).c_str(), style, u.xPixels(bounds.left),
                                   u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height),
-                                  container.hwnd(), nullptr, thisModule(), nullptr);
+                                  container.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                  thisModule(), nullptr);
     if (!subclass(button)) {
         if (button)
             DestroyWindow(button);

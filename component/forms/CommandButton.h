@@ -21,7 +21,7 @@ public:
     explicit CommandButton(Form& form);
     ~CommandButton() override;
 
-    bool create(PictureBox& container, const TwipsRect& bounds, int tabIndex);
+    bool create(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId = 0);
 
     const std::u16string& caption() const { return caption_; }
     void setCaption(std::u16string caption);

@@ -37,7 +37,7 @@ PictureBox::PictureBox(Form& form) : form_(form) {}
 
 PictureBox::~PictureBox() { destroy(); }
 
-bool PictureBox::create(HWND parent, const TwipsRect& bounds)
+bool PictureBox::create(HWND parent, const TwipsRect& bounds, int controlId)
 {
     registerClass(ClassName, 0, nullptr);
     bounds_ = bounds;
@@ -45,7 +45,7 @@ bool PictureBox::create(HWND parent, const TwipsRect& bounds)
     scale_ = SurfaceScale(u.xPixels(bounds.width), u.yPixels(bounds.height), u.twipsPerPixelX, u.twipsPerPixelY);
     return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                         u.xPixels(bounds.left), u.yPixels(bounds.top), u.xPixels(bounds.width),
-                        u.yPixels(bounds.height), parent);
+                        u.yPixels(bounds.height), parent, static_cast<UINT_PTR>(controlId));
 }
 
 void PictureBox::setWidth(double twips)

@@ -25,7 +25,7 @@ public:
     ~PictureBox() override;
 
     // Creates the window in parent at the given twips rectangle.
-    bool create(HWND parent, const TwipsRect& bounds);
+    bool create(HWND parent, const TwipsRect& bounds, int controlId = 0);
 
     Form& form() const { return form_; }
     const TwipsRect& bounds() const { return bounds_; }
