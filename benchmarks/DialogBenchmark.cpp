@@ -5,12 +5,15 @@
 // conditions each time (see the README); it prints figures and asserts
 // nothing.
 
-#include "ComPtr.h"
-#include "FadePainter.h"
-#include "LinearGradient.h"
-#include "PropertyRules.h"
+#include "win/ComPtr.h"
+#include "core/FadePainter.h"
+#include "core/LinearGradient.h"
+#include "core/PropertyRules.h"
 #include "Quillnote.h"
-#include "UniqueHandle.h"
+#include "win/Bstr.h"
+#include "win/ProcAddress.h"
+#include "win/UniqueHandle.h"
+#include "win/Variant.h"
 #include "forms/Form.h"
 #include "forms/PictureBox.h"
 #include "forms/PictureBoxSurface.h"
@@ -135,7 +138,7 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
 win::ComPtr<_Quillnote> createComponent(HMODULE library)
 {
     using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-    auto get = reinterpret_cast<GetClassObject>(GetProcAddress(library, "DllGetClassObject"));
+    auto get = win::procAddress<GetClassObject>(library, "DllGetClassObject");
     win::ComPtr<IClassFactory> factory;
     win::ComPtr<_Quillnote> box;
     if (get && SUCCEEDED(get(CLSID_Quillnote, IID_IClassFactory, factory.putVoid())))
@@ -145,13 +148,10 @@ win::ComPtr<_Quillnote> createComponent(HMODULE library)
 
 void callMsgBox(_Quillnote* box, short buttons)
 {
-    BSTR message = SysAllocString(L"Do you want to save the changes you made?");
-    BSTR title = SysAllocString(L"Benchmark");
-    VARIANT result;
-    VariantInit(&result);
-    box->MsgBox(message, buttons, title, &result);
-    SysFreeString(message);
-    SysFreeString(title);
+    const win::Bstr message = win::Bstr::copyOf(u"Do you want to save the changes you made?");
+    const win::Bstr title = win::Bstr::copyOf(u"Benchmark");
+    win::Variant result;
+    box->MsgBox(message.get(), buttons, title.get(), result.get());
 }
 
 // --- Painting -----------------------------------------------------------------

@@ -29,7 +29,8 @@ public:
     Colour backColor() const override { return backColor_; }
     void setBackColor(Colour colour) override { backColor_ = colour; }
     void cls() override;
-    void setDrawMode(int mode) override { drawMode_ = mode; }
+    // Every drawing copies its pen, the one mode the painters ask for.
+    void setDrawMode(int) override {}
     int drawWidth() const override { return drawWidth_; }
     void setDrawWidth(int pixels) override { drawWidth_ = pixels < 1 ? 1 : pixels; }
     int scaleMode() const override { return scale_.mode(); }
@@ -53,7 +54,6 @@ private:
     SurfaceScale scale_;
     bool autoRedraw_ = false;
     Colour backColor_ = 0xFFFFFF;
-    int drawMode_ = DrawModeCopyPen;
     int drawWidth_ = 1;
     double lastX_ = 0, lastY_ = 0;
     int clsCount_ = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Colours of the component (RGB or system-colour references) as GDI colours.
 
-#include "Values.h"
+#include "core/Values.h"
 
 #include <windows.h>
 

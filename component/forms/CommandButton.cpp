@@ -1,6 +1,7 @@
 #include "CommandButton.h"
 
 #include "Colours.h"
+#include "win/Text.h"
 #include "Form.h"
 #include "Gdi.h"
 #include "PictureBox.h"
@@ -8,10 +9,6 @@
 #include <cwctype>
 
 namespace quillnote::forms {
-
-namespace {
-std::wstring wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-} // namespace
 
 CommandButton::CommandButton(Form& form) : form_(form) {}
 
@@ -27,7 +24,7 @@ bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int t
         style |= WS_VISIBLE;
     if (!enabled_)
         style |= WS_DISABLED;
-    HWND button = CreateWindowExW(0, L"BUTTON", wide(caption_).c_str(), style, u.xPixels(bounds.left),
+    HWND button = CreateWindowExW(0, L"BUTTON", win::toWide(caption_).c_str(), style, u.xPixels(bounds.left),
                                   u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height),
                                   container.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                                   thisModule(), nullptr);
@@ -46,7 +43,7 @@ void CommandButton::setCaption(std::u16string caption)
 {
     caption_ = std::move(caption);
     if (alive())
-        SetWindowTextW(hwnd(), wide(caption_).c_str());
+        SetWindowTextW(hwnd(), win::toWide(caption_).c_str());
 }
 
 void CommandButton::setBackColor(Colour c)
@@ -154,7 +151,7 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     SelectObject(dc, form_.defaultFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    const std::wstring caption = wide(caption_);
+    const std::wstring caption = win::toWide(caption_);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
     if (focused) {

@@ -5,7 +5,7 @@
 // preview for the form, Tab between buttons, Enter and access keys.
 
 #include "Control.h"
-#include "Values.h"
+#include "core/Values.h"
 #include "Window.h"
 
 #include <functional>

@@ -1,41 +1,55 @@
 #include "Gdi.h"
 
+#include <utility>
+
 namespace quillnote::forms {
 
-bool Canvas::create(HDC compatible, int width, int height)
+void Canvas::release()
 {
     if (dc_ && original_)
         SelectObject(dc_.get(), original_);
     original_ = nullptr;
-    bitmap_.reset();
+    bits_ = nullptr;
     dc_.reset();
-    width_ = width > 0 ? width : 1;
-    height_ = height > 0 ? height : 1;
+    bitmap_.reset();
+    width_ = height_ = 0;
+}
+
+void Canvas::take(Canvas& other)
+{
+    dc_ = std::move(other.dc_);
+    bitmap_ = std::move(other.bitmap_);
+    original_ = std::exchange(other.original_, nullptr);
+    bits_ = std::exchange(other.bits_, nullptr);
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+}
+
+bool Canvas::create(HDC compatible, int width, int height)
+{
+    release();
+    const int w = width > 0 ? width : 1;
+    const int h = height > 0 ? height : 1;
 
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_; // top-down
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h; // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    bitmap_.reset(CreateDIBSection(compatible, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    dc_.reset(CreateCompatibleDC(compatible));
-    if (!bitmap_ || !dc_) {
-        bitmap_.reset();
-        dc_.reset();
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(compatible, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDc dc(CreateCompatibleDC(compatible));
+    if (!bitmap || !dc)
         return false;
-    }
-    original_ = SelectObject(dc_.get(), bitmap_.get());
+    original_ = SelectObject(dc.get(), bitmap.get());
+    dc_ = std::move(dc);
+    bitmap_ = std::move(bitmap);
+    bits_ = bits;
+    width_ = w;
+    height_ = h;
     return true;
-}
-
-unsigned Canvas::pixel(int x, int y) const
-{
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
-        return 0;
-    GdiFlush();
-    return static_cast<const unsigned*>(bits_)[y * width_ + x] & 0xFFFFFFu;
 }
 
 } // namespace quillnote::forms

@@ -2,19 +2,14 @@
 // Owners and guards for GDI objects and device contexts. Stock objects are
 // never wrapped: they are borrowed, not owned.
 
-#include "UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
 namespace quillnote::forms {
-
-struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DeleteObject(h); }
-};
 
 template <typename T>
 struct TypedGdiTraits {
@@ -45,16 +40,32 @@ using UniqueIcon = win::UniqueHandle<IconTraits>;
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc()
-    {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
+    ~WindowDc() { release(); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
+    WindowDc(WindowDc&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr))
+    {
+    }
+    WindowDc& operator=(WindowDc&& other) noexcept
+    {
+        if (this != &other) {
+            release();
+            window_ = std::exchange(other.window_, nullptr);
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
     HDC get() const { return dc_; }
 
 private:
+    void release()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+        dc_ = nullptr;
+    }
+
     HWND window_;
     HDC dc_;
 };
@@ -111,36 +122,43 @@ private:
 
 // A 32-bit top-down DIB section selected into its own memory DC: the
 // persistent picture of a picture box, and the back buffer of a paint.
+// Movable, so that a new picture can take the place of the old one.
 class Canvas {
 public:
     Canvas() = default;
+    ~Canvas() { release(); }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    Canvas(Canvas&& other) noexcept { take(other); }
+    Canvas& operator=(Canvas&& other) noexcept
+    {
+        if (this != &other) {
+            release();
+            take(other);
+        }
+        return *this;
+    }
+
     bool create(HDC compatible, int width, int height);
     bool valid() const { return static_cast<bool>(dc_); }
     HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    // Pixel (x, y) as 0x00RRGGBB, for tests and painters; 0 outside.
-    unsigned pixel(int x, int y) const;
     // The pixels themselves, rows top to bottom, 0x00RRGGBB. Call GdiFlush
     // before touching them after drawing through the DC.
     std::uint32_t* bits() const { return static_cast<std::uint32_t*>(bits_); }
 
 private:
+    // Puts the DC's own bitmap back and lets go of both.
+    void release();
+    void take(Canvas& other);
+
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
     HGDIOBJ original_ = nullptr;
     void* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
-
-public:
-    ~Canvas()
-    {
-        if (dc_ && original_)
-            SelectObject(dc_.get(), original_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 };
 
 } // namespace quillnote::forms

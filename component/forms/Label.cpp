@@ -1,13 +1,10 @@
 #include "Label.h"
 
 #include "Colours.h"
+#include "win/Text.h"
 #include "Units.h"
 
 namespace quillnote::forms {
-
-namespace {
-std::wstring wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-} // namespace
 
 Label::Label(const FontSpec& font, const Units& units) : font_(font), units_(units) {}
 
@@ -21,7 +18,7 @@ void Label::setCaption(std::u16string caption)
 
 void Label::autoSize()
 {
-    const SIZE size = measureText(font_.get(), wide(caption_));
+    const SIZE size = measureText(font_.get(), win::toWide(caption_));
     bounds_.width = units_.xTwips(size.cx);
     bounds_.height = units_.yTwips(size.cy);
 }
@@ -58,7 +55,7 @@ void Label::paint(HDC dc, const Units& units) const
         align = DT_RIGHT;
     else if (alignment_ == Alignment::Center)
         align = DT_CENTER;
-    const std::wstring text = wide(caption_);
+    const std::wstring text = win::toWide(caption_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, LabelTextFlags | align);
 }
 

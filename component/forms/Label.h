@@ -5,7 +5,7 @@
 
 #include "Control.h"
 #include "Font.h"
-#include "Values.h"
+#include "core/Values.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // A windowless line from (X1, Y1) to (X2, Y2), one pixel wide.
 
 #include "Control.h"
-#include "Values.h"
+#include "core/Values.h"
 
 namespace quillnote::forms {
 

@@ -5,6 +5,8 @@
 #include "Form.h"
 #include "Units.h"
 
+#include <utility>
+
 #include <windowsx.h>
 
 namespace quillnote::forms {
@@ -114,8 +116,7 @@ void PictureBox::ensurePersistent()
     // Keep what was drawn where the new picture overlaps the old one.
     if (persistent_.valid())
         BitBlt(fresh.dc(), 0, 0, persistent_.width(), persistent_.height(), persistent_.dc(), 0, 0, SRCCOPY);
-    persistent_.create(screen.get(), size.cx, size.cy);
-    BitBlt(persistent_.dc(), 0, 0, size.cx, size.cy, fresh.dc(), 0, 0, SRCCOPY);
+    persistent_ = std::move(fresh);
 }
 
 void PictureBox::cls()
@@ -187,17 +188,6 @@ void PictureBox::paintInto(HDC dc, int width, int height)
     }
     for (const WindowlessControl* child : children_)
         child->paint(dc, form_.units());
-}
-
-unsigned PictureBox::shownPixel(int x, int y)
-{
-    const SIZE size = clientSize();
-    WindowDc screen(nullptr);
-    Canvas buffer;
-    if (!buffer.create(screen.get(), size.cx, size.cy))
-        return 0;
-    paintInto(buffer.dc(), size.cx, size.cy);
-    return buffer.pixel(x, y);
 }
 
 CommandButton* PictureBox::buttonOf(HWND hwnd) const

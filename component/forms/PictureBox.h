@@ -6,9 +6,9 @@
 
 #include "Control.h"
 #include "Gdi.h"
-#include "PixelRaster.h"
-#include "SurfaceScale.h"
-#include "Values.h"
+#include "core/PixelRaster.h"
+#include "core/SurfaceScale.h"
+#include "core/Values.h"
 #include "Window.h"
 
 #include <functional>
@@ -59,14 +59,11 @@ public:
     SurfaceScale& scale() { return scale_; }
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
-    void setDrawMode(int mode) { drawMode_ = mode; }
+    // Every drawing copies its pen, the one mode the painters ask for.
+    void setDrawMode(int) {}
     // The persistent picture's pixels, to draw on directly (AutoRedraw only;
     // an empty raster otherwise). Call invalidateAll() when done.
     PixelRaster persistentRaster();
-
-    // Reads a pixel of what the box shows now (persistent picture or a fresh
-    // repaint), as 0x00RRGGBB.
-    unsigned shownPixel(int x, int y);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -90,7 +87,6 @@ private:
     Canvas backBuffer_;
     SurfaceScale scale_{1, 1, 15.0, 15.0};
     int drawWidth_ = 1;
-    int drawMode_ = 13;
     std::vector<WindowlessControl*> children_;
     std::vector<CommandButton*> buttons_;
     WindowlessControl* pressedChild_ = nullptr;

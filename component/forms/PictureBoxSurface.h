@@ -2,7 +2,7 @@
 // A picture box as the painters' drawing surface. The box is repainted once
 // when the surface goes, not after every band.
 
-#include "DrawingSurface.h"
+#include "core/DrawingSurface.h"
 #include "PictureBox.h"
 
 namespace quillnote::forms {

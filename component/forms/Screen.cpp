@@ -1,5 +1,7 @@
 #include "Screen.h"
 
+#include "Gdi.h"
+
 #include <windows.h>
 
 namespace quillnote::forms {
@@ -8,10 +10,8 @@ namespace {
 
 int screenDpi(int axis)
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, axis) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -23,5 +23,7 @@ double Screen::twipsPerPixelX() { return static_cast<double>(1440 / screenDpi(LO
 double Screen::twipsPerPixelY() { return static_cast<double>(1440 / screenDpi(LOGPIXELSY)); }
 double Screen::width() { return GetSystemMetrics(SM_CXSCREEN) * twipsPerPixelX(); }
 double Screen::height() { return GetSystemMetrics(SM_CYSCREEN) * twipsPerPixelY(); }
+
+Units screenUnits() { return Units{Screen::twipsPerPixelX(), Screen::twipsPerPixelY()}; }
 
 } // namespace quillnote::forms

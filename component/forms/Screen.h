@@ -1,6 +1,8 @@
 #pragma once
 // The screen in twips (1440 to the inch), as the form layer measures it.
 
+#include "Units.h"
+
 namespace quillnote::forms {
 
 struct Screen {
@@ -9,5 +11,8 @@ struct Screen {
     static double width();  // twips
     static double height(); // twips
 };
+
+// The screen's units.
+Units screenUnits();
 
 } // namespace quillnote::forms

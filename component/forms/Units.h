@@ -2,7 +2,7 @@
 // Twips and pixels. The form layer keeps every position and size in twips,
 // as the dialog's code sets them, and converts at the window system's edge.
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 namespace quillnote::forms {
 
@@ -15,8 +15,5 @@ struct Units {
     double xTwips(int pixels) const { return pixels * twipsPerPixelX; }
     double yTwips(int pixels) const { return pixels * twipsPerPixelY; }
 };
-
-// The screen's units.
-Units screenUnits();
 
 } // namespace quillnote::forms

@@ -1,7 +1,7 @@
 #include "Window.h"
 
-#include "Screen.h"
-#include "Units.h"
+#include "win/Text.h"
+
 
 namespace quillnote::forms {
 
@@ -44,8 +44,6 @@ void unregisterWindowClasses()
     }
 }
 
-Units screenUnits() { return Units{Screen::twipsPerPixelX(), Screen::twipsPerPixelY()}; }
-
 Window::~Window() { destroy(); }
 
 void Window::destroy()
@@ -58,7 +56,7 @@ void Window::destroy()
 void Window::setText(const std::u16string& text)
 {
     if (hwnd_)
-        SetWindowTextW(hwnd_, std::wstring(text.begin(), text.end()).c_str());
+        win::setWindowText(hwnd_, text);
 }
 
 bool Window::registerClass(const wchar_t* className, UINT classStyle, HBRUSH background)

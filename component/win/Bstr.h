@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "Text.h"
+
 #include <string>
 #include <utility>
 
@@ -61,7 +63,7 @@ inline std::u16string toU16(BSTR s)
 {
     if (!s)
         return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(s), SysStringLen(s));
+    return toU16(std::wstring_view(s, SysStringLen(s)));
 }
 
 } // namespace quillnote::win

@@ -33,14 +33,6 @@ public:
         return *this;
     }
 
-    // Adopts a reference that the caller already owns.
-    static ComPtr attach(T* p)
-    {
-        ComPtr out;
-        out.ptr_ = p;
-        return out;
-    }
-
     T* get() const { return ptr_; }
     T* operator->() const { return ptr_; }
     explicit operator bool() const { return ptr_ != nullptr; }

@@ -1,6 +1,6 @@
 #include "NumberReading.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <charconv>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "PositionRules.h"
 
 #include "NumberReading.h"
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 namespace quillnote::demo {
 

@@ -6,7 +6,7 @@
 
 #include "ButtonsComposition.h"
 #include "Layout.h"
-#include "Values.h"
+#include "core/Values.h"
 
 #include <array>
 #include <cstdint>

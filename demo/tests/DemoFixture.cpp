@@ -1,6 +1,6 @@
 #include "DemoFixture.h"
 
-#include "Gdi.h"
+#include "forms/Gdi.h"
 
 #include <commctrl.h>
 

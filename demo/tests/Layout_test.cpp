@@ -4,7 +4,7 @@
 
 #include "DemoFixture.h"
 
-#include "Gdi.h"
+#include "forms/Gdi.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "AlignedTextBox.h"
 
-#include "Gdi.h"
+#include "forms/Gdi.h"
 #include "Text.h"
 
 #include <algorithm>

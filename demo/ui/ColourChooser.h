@@ -2,7 +2,7 @@
 // The platform's colour dialog (ChooseColorW) as the window's colour chooser:
 // opened with its custom-colour part, starting from a given colour.
 
-#include "Values.h"
+#include "core/Values.h"
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@
 #include "AlignedTextBox.h"
 #include "ControlSet.h"
 #include "DemoServices.h"
-#include "Gdi.h"
+#include "forms/Gdi.h"
 #include "Layout.h"
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 // keys of the position fields.
 
 #include "Layout.h"
-#include "Window.h"
+#include "forms/Window.h"
 
 namespace quillnote::demo {
 

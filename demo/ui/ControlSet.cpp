@@ -2,7 +2,8 @@
 
 #include "ResourceIds.h"
 #include "Text.h"
-#include "Window.h"
+#include "forms/Screen.h"
+#include "forms/Window.h"
 
 #include <commctrl.h>
 

@@ -4,9 +4,9 @@
 // up-down, placed in pixels converted from the table's twips.
 
 #include "ControlHook.h"
-#include "Gdi.h"
+#include "forms/Gdi.h"
 #include "Layout.h"
-#include "Units.h"
+#include "forms/Units.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 
 #include "DemoWindow.h"
 
-#include "Steps.h"
+#include "win/Steps.h"
 #include "Text.h"
 
 namespace quillnote::demo {

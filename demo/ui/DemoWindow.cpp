@@ -1,7 +1,8 @@
 #include "DemoWindow.h"
 
 #include "ResourceIds.h"
-#include "Steps.h"
+#include "forms/Screen.h"
+#include "win/Steps.h"
 #include "Text.h"
 
 namespace quillnote::demo {

@@ -12,10 +12,10 @@
 #include "ControlHook.h"
 #include "ControlSet.h"
 #include "DemoServices.h"
-#include "Gdi.h"
+#include "forms/Gdi.h"
 #include "NumericFields.h"
 #include "ShowAction.h"
-#include "Window.h"
+#include "forms/Window.h"
 
 #include <windows.h>
 

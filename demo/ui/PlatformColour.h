@@ -2,7 +2,7 @@
 // Colours in the component's numbering (RGB or system-colour reference) as
 // the platform draws them.
 
-#include "Values.h"
+#include "core/Values.h"
 
 #include <windows.h>
 

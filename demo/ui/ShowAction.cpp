@@ -1,6 +1,6 @@
 #include "ShowAction.h"
 
-#include "Bstr.h"
+#include "win/Bstr.h"
 #include "Text.h"
 
 #include <cstdio>

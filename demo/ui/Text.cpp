@@ -2,20 +2,9 @@
 
 namespace quillnote::demo {
 
-std::u16string textOf(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return std::u16string(text.begin(), text.end());
-}
+std::u16string textOf(HWND window) { return win::windowText(window); }
 
-std::wstring toWide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-
-void setText(HWND window, std::u16string_view text) { SetWindowTextW(window, toWide(text).c_str()); }
+void setText(HWND window, std::u16string_view text) { win::setWindowText(window, text); }
 
 void selectWholeText(HWND textBox)
 {

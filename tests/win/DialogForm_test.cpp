@@ -2,8 +2,8 @@
 // container, position, colour, font, picture and hidden or disabled state
 // that a fresh MsgBox call starts from. Also the library's sound resource.
 
-#include "MessageBoxForm.h"
-#include "ResourceIds.h"
+#include "dialog/MessageBoxForm.h"
+#include "dialog/ResourceIds.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // of apartments that go, the chime, server locks, and what an unloaded
 // library leaves behind.
 
-#include "Bstr.h"
+#include "win/Bstr.h"
 #include "DialogDriver.h"
 #include "GuiObjects.h"
 #include "TestSupport.h"

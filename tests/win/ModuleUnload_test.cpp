@@ -2,9 +2,10 @@
 // program's manifest): COM may unload it whenever DllCanUnloadNow allows, so
 // an open modeless dialog must keep it loaded.
 
-#include "Bstr.h"
+#include "win/Bstr.h"
 #include "DialogDriver.h"
 #include "TestSupport.h"
+#include "win/ProcAddress.h"
 
 namespace quillnote::test {
 namespace {
@@ -14,7 +15,7 @@ HMODULE loadedLibrary() { return GetModuleHandleW(L"Quillnote.dll"); }
 HRESULT canUnloadNow(HMODULE library)
 {
     using Fn = HRESULT(WINAPI*)();
-    auto fn = reinterpret_cast<Fn>(GetProcAddress(library, "DllCanUnloadNow"));
+    auto fn = win::procAddress<Fn>(library, "DllCanUnloadNow");
     return fn ? fn() : E_NOTIMPL;
 }
 

@@ -5,7 +5,7 @@
 #include "DialogTest.h"
 #include "GuiObjects.h"
 
-#include "Bstr.h"
+#include "win/Bstr.h"
 
 #include <cmath>
 #include <string>

@@ -2,7 +2,7 @@
 // A window of another process: the test program's peer, started for as long
 // as the object lives.
 
-#include "UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 #include <windows.h>
 

@@ -3,6 +3,7 @@
 // reference counting and the entry points' unload rule.
 
 #include "TestSupport.h"
+#include "win/ProcAddress.h"
 
 #include <thread>
 #include <vector>
@@ -394,9 +395,8 @@ TEST_F(QuillnoteObjectTest, UnloadIsAllowedExactlyWhenNothingIsAliveAndStrayUnlo
     // the factory, must keep the library.
     const auto lockServer = [&](BOOL lock) {
         win::ComPtr<IClassFactory> factory;
-        EXPECT_HRESULT_SUCCEEDED(component_.classFactory(factory));
-        if (factory)
-            EXPECT_HRESULT_SUCCEEDED(factory->LockServer(lock));
+        ASSERT_HRESULT_SUCCEEDED(component_.classFactory(factory));
+        EXPECT_HRESULT_SUCCEEDED(factory->LockServer(lock));
     };
 
     EXPECT_EQ(component_.canUnloadNow(), S_OK);
@@ -455,7 +455,7 @@ TEST(ComponentEntryPoints, UnknownClassIsRefused)
     ASSERT_TRUE(component.loaded());
     using Fn = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
     HMODULE module = GetModuleHandleW(componentPath().c_str());
-    auto getClassObject = reinterpret_cast<Fn>(GetProcAddress(module, "DllGetClassObject"));
+    auto getClassObject = win::procAddress<Fn>(module, "DllGetClassObject");
     ASSERT_NE(getClassObject, nullptr);
     void* object = reinterpret_cast<void*>(1);
     EXPECT_EQ(getClassObject(IID_IUnknown, IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);

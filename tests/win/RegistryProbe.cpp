@@ -1,6 +1,6 @@
 #include "RegistryProbe.h"
 
-#include "UniqueHandle.h"
+#include "win/UniqueHandle.h"
 
 namespace quillnote::test {
 

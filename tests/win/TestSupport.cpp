@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "win/ProcAddress.h"
 
 namespace quillnote::test {
 
@@ -17,14 +18,14 @@ Component::Component() : module_(LoadLibraryW(componentPath().c_str())) {}
 HRESULT Component::canUnloadNow() const
 {
     using Fn = HRESULT(WINAPI*)();
-    auto fn = reinterpret_cast<Fn>(GetProcAddress(module_.get(), "DllCanUnloadNow"));
+    auto fn = win::procAddress<Fn>(module_.get(), "DllCanUnloadNow");
     return fn ? fn() : E_NOTIMPL;
 }
 
 HRESULT Component::classFactory(win::ComPtr<IClassFactory>& out) const
 {
     using Fn = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-    auto fn = reinterpret_cast<Fn>(GetProcAddress(module_.get(), "DllGetClassObject"));
+    auto fn = win::procAddress<Fn>(module_.get(), "DllGetClassObject");
     if (!fn)
         return E_NOTIMPL;
     return fn(CLSID_Quillnote, IID_IClassFactory, out.putVoid());
@@ -42,14 +43,14 @@ HRESULT Component::create(win::ComPtr<_Quillnote>& out) const
 HRESULT Component::callEntry(const char* name) const
 {
     using Fn = HRESULT(WINAPI*)();
-    auto fn = reinterpret_cast<Fn>(GetProcAddress(module_.get(), name));
+    auto fn = win::procAddress<Fn>(module_.get(), name);
     return fn ? fn() : E_NOTIMPL;
 }
 
 HRESULT Component::install(bool install, const wchar_t* commandLine) const
 {
     using Fn = HRESULT(WINAPI*)(BOOL, LPCWSTR);
-    auto fn = reinterpret_cast<Fn>(GetProcAddress(module_.get(), "DllInstall"));
+    auto fn = win::procAddress<Fn>(module_.get(), "DllInstall");
     return fn ? fn(install, commandLine) : E_NOTIMPL;
 }
 

@@ -2,10 +2,10 @@
 // Helpers for the Windows tests: an apartment per test, the built library
 // loaded directly, and variants that clean up after themselves.
 
-#include "ComPtr.h"
+#include "win/ComPtr.h"
 #include "Quillnote.h"
-#include "UniqueHandle.h"
-#include "Variant.h"
+#include "win/UniqueHandle.h"
+#include "win/Variant.h"
 
 #include <gtest/gtest.h>
 #include <oleauto.h>

@@ -1,6 +1,6 @@
 #include "ApartmentWatch.h"
 
-#include "SingleInterfaceObject.h"
+#include "win/SingleInterfaceObject.h"
 #include "forms/FormRegistry.h"
 
 #include <objbase.h>

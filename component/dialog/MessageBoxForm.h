@@ -3,7 +3,7 @@
 // from load to unload (buttons, Esc, close box, countdown, heading and focus
 // poll, dragging, keeping on top).
 
-#include "SharedSettings.h"
+#include "core/SharedSettings.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/ImageControl.h"
@@ -39,7 +39,6 @@ public:
 
     // The code this dialog closed with (0 until then).
     std::int16_t resultCode() const { return resultCode_; }
-    std::int16_t focusedButton() const { return focusedButton_; }
 
 protected:
     bool createControls() override;

@@ -1,8 +1,8 @@
 #include "DispatchArguments.h"
 
-#include "Bstr.h"
-#include "HResult.h"
-#include "Variant.h"
+#include "win/Bstr.h"
+#include "win/HResult.h"
+#include "win/Variant.h"
 
 #include <oleauto.h>
 

@@ -1,9 +1,10 @@
 #include "Registration.h"
 
-#include "HResult.h"
+#include "win/HResult.h"
 #include "Module.h"
-#include "RegistrationRows.h"
-#include "UniqueHandle.h"
+#include "core/RegistrationRows.h"
+#include "win/Text.h"
+#include "win/UniqueHandle.h"
 
 #include <string>
 
@@ -13,9 +14,8 @@ namespace {
 
 constexpr Bitness ThisBitness = sizeof(void*) == 8 ? Bitness::Win64 : Bitness::Win32;
 
-const wchar_t* wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-
-std::u16string u16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
+using win::toU16;
+using win::wideView;
 
 HRESULT openClassesRoot(RegistrationScope scope, REGSAM access, win::UniqueRegKey& out)
 {
@@ -28,22 +28,22 @@ HRESULT openClassesRoot(RegistrationScope scope, REGSAM access, win::UniqueRegKe
 HRESULT writeRow(HKEY classes, const RegistryRow& row)
 {
     win::UniqueRegKey key;
-    RETURN_IF_WIN32_ERROR(RegCreateKeyExW(classes, wide(row.key), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+    RETURN_IF_WIN32_ERROR(RegCreateKeyExW(classes, wideView(row.key), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                                           key.put(), nullptr));
     const DWORD bytes = static_cast<DWORD>((row.value.size() + 1) * sizeof(char16_t));
-    RETURN_IF_WIN32_ERROR(RegSetValueExW(key.get(), row.name.empty() ? nullptr : wide(row.name), 0, REG_SZ,
+    RETURN_IF_WIN32_ERROR(RegSetValueExW(key.get(), row.name.empty() ? nullptr : wideView(row.name), 0, REG_SZ,
                                          reinterpret_cast<const BYTE*>(row.value.c_str()), bytes));
     return S_OK;
 }
 
 HRESULT deleteTree(HKEY classes, const std::u16string& tree)
 {
-    const LONG err = RegDeleteTreeW(classes, wide(tree));
+    const LONG err = RegDeleteTreeW(classes, wideView(tree));
     if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND)
         return S_OK;
     RETURN_IF_WIN32_ERROR(err);
     // RegDeleteTree empties the key but leaves the key itself.
-    const LONG keyErr = RegDeleteKeyW(classes, wide(tree));
+    const LONG keyErr = RegDeleteKeyW(classes, wideView(tree));
     if (keyErr == ERROR_FILE_NOT_FOUND)
         return S_OK;
     RETURN_IF_WIN32_ERROR(keyErr);
@@ -53,7 +53,7 @@ HRESULT deleteTree(HKEY classes, const std::u16string& tree)
 bool hasSubKeys(HKEY classes, const std::u16string& path)
 {
     win::UniqueRegKey key;
-    if (RegOpenKeyExW(classes, wide(path), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(classes, wideView(path), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return false;
     DWORD subKeys = 0;
     if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr,
@@ -68,7 +68,7 @@ constexpr REGSAM OtherView = ThisBitness == Bitness::Win64 ? KEY_WOW64_32KEY : K
 
 bool otherBitnessRegistered(HKEY root)
 {
-    const std::wstring path = L"Software\\Classes\\" + std::wstring(wide(classServerKey()));
+    const std::wstring path = L"Software\\Classes\\" + std::wstring(wideView(classServerKey()));
     win::UniqueRegKey key;
     if (RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE | OtherView, key.put()) != ERROR_SUCCESS)
         return false;
@@ -87,7 +87,7 @@ HRESULT registerServer(RegistrationScope scope)
 
     win::UniqueRegKey classes;
     RETURN_IF_FAILED(openClassesRoot(scope, KEY_CREATE_SUB_KEY | KEY_SET_VALUE, classes));
-    for (const auto& row : registrationRows(u16(path), ThisBitness)) {
+    for (const auto& row : registrationRows(toU16(path), ThisBitness)) {
         const HRESULT hr = writeRow(classes.get(), row);
         if (FAILED(hr)) {
             // Leave nothing half-registered behind.

@@ -1,9 +1,9 @@
 #include "QuillnoteObject.h"
 
-#include "Bstr.h"
+#include "win/Bstr.h"
 #include "DispatchArguments.h"
-#include "HResult.h"
-#include "MsgBoxCall.h"
+#include "win/HResult.h"
+#include "dialog/MsgBoxCall.h"
 #include "forms/Screen.h"
 
 #include <new>

@@ -1,9 +1,9 @@
 #include "ClassFactory.h"
 
-#include "HResult.h"
+#include "win/HResult.h"
 #include "Module.h"
 #include "QuillnoteObject.h"
-#include "SingleInterfaceObject.h"
+#include "win/SingleInterfaceObject.h"
 #include "Quillnote.h"
 
 namespace quillnote {

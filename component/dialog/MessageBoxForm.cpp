@@ -1,13 +1,13 @@
 #include "MessageBoxForm.h"
 
-#include "ButtonFlags.h"
+#include "core/ButtonFlags.h"
 #include "DialogControlIds.h"
-#include "FadePainter.h"
-#include "LinearGradient.h"
-#include "PropertyRules.h"
+#include "core/FadePainter.h"
+#include "core/LinearGradient.h"
+#include "core/PropertyRules.h"
 #include "ResourceIds.h"
-#include "Rounding.h"
-#include "Steps.h"
+#include "core/Rounding.h"
+#include "win/Steps.h"
 #include "forms/PictureBoxSurface.h"
 
 namespace quillnote {

@@ -1,6 +1,6 @@
 #include "TypeInfo.h"
 
-#include "HResult.h"
+#include "win/HResult.h"
 #include "Module.h"
 #include "Quillnote.h"
 

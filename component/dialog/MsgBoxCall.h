@@ -2,7 +2,7 @@
 // The MsgBox call: prepares a dialog from its arguments and the object's
 // properties, lays it out, plays the sound and shows it.
 
-#include "QuillnoteProperties.h"
+#include "core/QuillnoteProperties.h"
 
 #include <cstdint>
 #include <string>

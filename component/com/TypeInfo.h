@@ -2,7 +2,7 @@
 // The type information of _Quillnote, read from the type library embedded in
 // this library (never from the registry, so it works unregistered too).
 
-#include "ComPtr.h"
+#include "win/ComPtr.h"
 
 #include <oaidl.h>
 

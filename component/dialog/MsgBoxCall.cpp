@@ -1,12 +1,12 @@
 #include "MsgBoxCall.h"
 
 #include "ApartmentWatch.h"
-#include "ButtonFlags.h"
-#include "DialogGeometry.h"
+#include "core/ButtonFlags.h"
+#include "core/DialogGeometry.h"
 #include "MessageBoxForm.h"
-#include "PropertyRules.h"
+#include "core/PropertyRules.h"
 #include "ResourceIds.h"
-#include "Steps.h"
+#include "win/Steps.h"
 #include "forms/Screen.h"
 
 #include <mmsystem.h>

@@ -3,7 +3,7 @@
 // property rules, with IDispatch answered from the embedded type library.
 
 #include "Module.h"
-#include "QuillnoteProperties.h"
+#include "core/QuillnoteProperties.h"
 #include "Quillnote.h"
 #include "TypeInfo.h"
 

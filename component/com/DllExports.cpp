@@ -1,7 +1,7 @@
 // The library's standard entry points.
 
 #include "ClassFactory.h"
-#include "HResult.h"
+#include "win/HResult.h"
 #include "Module.h"
 #include "Registration.h"
 #include "forms/FormRegistry.h"
