@@ -6,7 +6,7 @@
 set -eu
 
 packages="cmake make g++ mingw-w64 wine wine64 wine64-tools wine32:i386 xvfb xauth \
-googletest fonts-wine xdotool x11-utils x11-apps imagemagick python3"
+googletest fonts-wine xdotool x11-utils x11-apps imagemagick python3 clang-format"
 
 missing=""
 for package in $packages; do

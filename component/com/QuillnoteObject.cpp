@@ -12,8 +12,6 @@ namespace quillnote {
 
 namespace {
 
-constexpr DISPID DispIdMsgBox = 0x60030015;
-
 IconMetrics screenIconMetrics()
 {
     return IconMetrics{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
@@ -119,7 +117,7 @@ STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DI
 {
     if (iid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
-    if (id == DispIdMsgBox && (flags & DISPATCH_METHOD))
+    if (id == DISPID_QUILLNOTE_MSGBOX && (flags & DISPATCH_METHOD))
         return invokeMsgBox(params, result, argError);
     QuillnoteTypeInfo* types = nullptr;
     RETURN_IF_FAILED(typeInfo(types));

@@ -1,5 +1,6 @@
 #include "DialogGeometry.h"
 
+#include "PropertyDefaults.h"
 #include "Rounding.h"
 
 #include <algorithm>
@@ -20,24 +21,24 @@ constexpr int ButtonGap = 105;
 constexpr int ButtonPitch = ButtonWidth + ButtonGap; // left edge to left edge
 constexpr int OuterMargin = 570;         // beside the button row and below it
 constexpr int TextInset = 150;           // text edge without icon; gaps around the icon
-constexpr int IconLeft = 120;
 constexpr double TextRightMargin = 255;  // right of the text, for the dialog width
 constexpr double ScreenMargin = 240;     // the dialog is at most this much narrower than the screen
 constexpr double RightAlignMargin = 270;
 constexpr int CentreGrid = 15;
 constexpr int CentreOffset = 30;
-constexpr int IconTop = 180;             // also the gap between text and buttons
+constexpr int IconLeft = IconPlace::Left;
+constexpr int IconTop = IconPlace::Top;  // also the gap between text and buttons
 constexpr double IconTextLift = 15;      // text centred on the icon sits this much higher
 constexpr double CloseBoxFromRight = 360;
 
-constexpr std::int16_t AlignRight = 1;
-constexpr std::int16_t AlignCentre = 2;
+constexpr std::int16_t AlignRight = TextAlign::Right;
+constexpr std::int16_t AlignCentre = TextAlign::Centre;
 
-constexpr std::int16_t PositionManual = 0;
-constexpr std::int16_t PositionOwner = 1;
-constexpr std::int16_t PositionScreen = 2;
+constexpr std::int16_t PositionManual = StartUp::Manual;
+constexpr std::int16_t PositionOwner = StartUp::CenterOfForm;
+constexpr std::int16_t PositionScreen = StartUp::CenterOfScreen;
 
-constexpr std::int16_t HeadingWithLines = 1;
+constexpr std::int16_t HeadingWithLines = Heading::Etched;
 
 // Whole numbers of the layout are 32-bit; a sum that would leave that range
 // stops at its limit instead of overflowing.
@@ -178,15 +179,15 @@ LayoutResult layoutDialog(const LayoutInput& in)
     out.textWidth = whole(in.textWidth + out.textLeftEdge + TextRightMargin);
 
     out.dialogWidth = dialogWidth(out.textWidth, out.buttonRowWidth, out.headingWidth, in.screenWidth);
-    out.W = whole(out.dialogWidth);
+    out.wholeWidth = whole(out.dialogWidth);
 
-    out.headingStripWidth = out.W;
+    out.headingStripWidth = out.wholeWidth;
     out.separatorVisible = in.headingType == HeadingWithLines;
-    out.separatorX2 = out.separatorVisible ? out.W : 0;
-    out.backgroundWidth = out.W;
+    out.separatorX2 = out.separatorVisible ? out.wholeWidth : 0;
+    out.backgroundWidth = out.wholeWidth;
 
     // Right or centred text never starts left of the text edge.
-    const std::int64_t x = alignedTextLeft(in, out.dialogWidth, out.W, out.textLeftEdge);
+    const std::int64_t x = alignedTextLeft(in, out.dialogWidth, out.wholeWidth, out.textLeftEdge);
     out.textLeft = static_cast<double>(std::max<std::int64_t>(x, out.textLeftEdge));
 
     placeTextVertically(in, out);

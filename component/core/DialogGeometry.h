@@ -34,6 +34,12 @@ struct OwnerRect {
 OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double twipsPerPixelX,
                               double twipsPerPixelY);
 
+// Where the message icon stands in the body (twips from its top left).
+namespace IconPlace {
+constexpr int Left = 120;
+constexpr int Top = 180;
+} // namespace IconPlace
+
 struct LayoutInput {
     int buttonCount = 1;                             // n, 0..3 (clamped)
     int iconIndex = -1;                              // negative: no icon
@@ -57,7 +63,7 @@ struct LayoutResult {
     std::int32_t textLeftEdge = 0;    // tl
     std::int32_t textWidth = 0;       // tw
     double dialogWidth = 0;           // the dialog's Width (before rounding)
-    std::int32_t W = 0;               // whole(dialog Width)
+    std::int32_t wholeWidth = 0;      // W: whole(dialog Width)
     bool separatorVisible = false;    // HLine(0..2).Visible
     double separatorX2 = 0;           // HLine(0..2).X2; set only when visible, else 0 and not to be written
     double headingStripWidth = 0;     // TopHeading.Width

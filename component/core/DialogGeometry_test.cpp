@@ -116,7 +116,7 @@ TEST(LayoutDialog, InformationIconOneLineOneButton)
     EXPECT_EQ(r.buttonRowWidth, 1665);
     EXPECT_EQ(r.headingWidth, 1065);
     EXPECT_DOUBLE_EQ(r.dialogWidth, 3005);
-    EXPECT_EQ(r.W, 3005);
+    EXPECT_EQ(r.wholeWidth, 3005);
     EXPECT_DOUBLE_EQ(r.headingStripWidth, 3005);
     EXPECT_DOUBLE_EQ(r.backgroundWidth, 3005);
     EXPECT_DOUBLE_EQ(r.textLeft, 750);
@@ -137,7 +137,7 @@ TEST(LayoutDialog, NoIconThreeButtons)
     EXPECT_EQ(r.buttonRowWidth, 4065);
     EXPECT_EQ(r.headingWidth, 900);
     EXPECT_DOUBLE_EQ(r.dialogWidth, 4065);
-    EXPECT_EQ(r.W, 4065);
+    EXPECT_EQ(r.wholeWidth, 4065);
     EXPECT_DOUBLE_EQ(r.textLeft, 150);
     EXPECT_DOUBLE_EQ(r.textTop, 150);
     EXPECT_DOUBLE_EQ(r.buttonTop, 525);
@@ -242,7 +242,7 @@ TEST(LayoutDialog, CentredTextUsesTheRoundedWidthAndATruncatingGrid)
         in.textAlignment = 2;
         const LayoutResult r = layoutDialog(in);
         EXPECT_EQ(r.textLeftEdge, -730);
-        EXPECT_EQ(r.W, 525);
+        EXPECT_EQ(r.wholeWidth, 525);
         // whole(-237.5) = -238; -238 mod 15 = -13 -> -225; -255. A floored
         // remainder would give -240 and -270.
         EXPECT_DOUBLE_EQ(r.textLeft, -255);
@@ -257,7 +257,7 @@ TEST(LayoutDialog, CloseBoxWidensTheHeading)
     const LayoutResult r = layoutDialog(in);
     EXPECT_EQ(r.headingWidth, 4170);
     EXPECT_DOUBLE_EQ(r.dialogWidth, 4170);
-    EXPECT_EQ(r.W, 4170);
+    EXPECT_EQ(r.wholeWidth, 4170);
     EXPECT_TRUE(r.closeBoxPlaced);
     EXPECT_DOUBLE_EQ(r.closeBoxLeft, 3810);
     expectButtonsFrom(r, 337.5); // (4170 - 3495) / 2 keeps its half
@@ -289,7 +289,7 @@ TEST(LayoutDialog, TextWiderThanTheScreenStopsAtTheScreenMargin)
     const LayoutResult r = layoutDialog(in);
     EXPECT_EQ(r.textWidth, 20405);
     EXPECT_DOUBLE_EQ(r.dialogWidth, 15120);
-    EXPECT_EQ(r.W, 15120);
+    EXPECT_EQ(r.wholeWidth, 15120);
     EXPECT_DOUBLE_EQ(r.textLeft, 150); // right alignment would start far left
     expectButtonsFrom(r, 5812.5);
     EXPECT_DOUBLE_EQ(r.dialogLeft, 120);
@@ -304,7 +304,7 @@ TEST(LayoutDialog, FractionalScreenCapKeepsItsFractionExceptInW)
     in.headingType = 1;
     const LayoutResult r = layoutDialog(in);
     EXPECT_DOUBLE_EQ(r.dialogWidth, 15120.5);
-    EXPECT_EQ(r.W, 15120); // half to even
+    EXPECT_EQ(r.wholeWidth, 15120); // half to even
     EXPECT_DOUBLE_EQ(r.headingStripWidth, 15120);
     EXPECT_DOUBLE_EQ(r.backgroundWidth, 15120);
     EXPECT_DOUBLE_EQ(r.separatorX2, 15120);
@@ -554,7 +554,7 @@ TEST(LayoutDialog, NegativeSizesGoThroughTheSameFormulas)
     in.screenWidth = -1000;
     const LayoutResult tiny = layoutDialog(in);
     EXPECT_DOUBLE_EQ(tiny.dialogWidth, -1240);
-    EXPECT_EQ(tiny.W, -1240);
+    EXPECT_EQ(tiny.wholeWidth, -1240);
 }
 
 TEST(LayoutDialog, HugeSizesSaturateInsteadOfOverflowing)
@@ -597,7 +597,7 @@ TEST(LayoutDialog, HugeSizesSaturateInsteadOfOverflowing)
         EXPECT_EQ(r.headingWidth, Int32Max);
         EXPECT_EQ(r.textWidth, Int32Max);
         EXPECT_DOUBLE_EQ(r.dialogWidth, Int32Max); // ties between tw and hw keep the value
-        EXPECT_EQ(r.W, Int32Max);
+        EXPECT_EQ(r.wholeWidth, Int32Max);
         EXPECT_DOUBLE_EQ(r.textLeft, 150); // right alignment goes far negative and is clamped
         EXPECT_DOUBLE_EQ(r.buttonTop, Int32Max);
     }
@@ -609,7 +609,7 @@ TEST(LayoutDialog, HugeSizesSaturateInsteadOfOverflowing)
         in.iconIndex = 0;
         in.iconWidth = Int32Min; // tl near the bottom of the range
         const LayoutResult r = layoutDialog(in);
-        EXPECT_EQ(r.W, 15120);
+        EXPECT_EQ(r.wholeWidth, 15120);
         // whole(-5e299) saturates to the most negative value; the grid and
         // offset step below it in 64 bits; the text edge is larger.
         EXPECT_DOUBLE_EQ(r.textLeft, static_cast<double>(Int32Min) + 270);

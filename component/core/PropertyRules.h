@@ -2,6 +2,7 @@
 // What each property setter makes of the value it is given. Setters never
 // fail: a value out of range is replaced by the property's fallback.
 
+#include "PropertyDefaults.h"
 #include "Values.h"
 
 #include <cstdint>
@@ -31,27 +32,19 @@ constexpr std::int16_t inRangeOr(std::int16_t v, std::int16_t low, std::int16_t 
     return (v < low || v > high) ? fallback : v;
 }
 
-constexpr std::int16_t storedHeadingType(std::int16_t v) { return inRangeOr(v, 0, 1, 0); }
-constexpr std::int16_t storedTextAlignment(std::int16_t v) { return inRangeOr(v, 0, 2, 0); }
-constexpr std::int16_t storedStartUpPosition(std::int16_t v) { return inRangeOr(v, 0, 2, 2); }
+constexpr std::int16_t storedHeadingType(std::int16_t v)
+{
+    return inRangeOr(v, Heading::Flat, Heading::Etched, Default::HeadingType);
+}
+constexpr std::int16_t storedTextAlignment(std::int16_t v)
+{
+    return inRangeOr(v, TextAlign::Left, TextAlign::Centre, Default::TextAlignment);
+}
+constexpr std::int16_t storedStartUpPosition(std::int16_t v)
+{
+    return inRangeOr(v, StartUp::Manual, StartUp::CenterOfScreen, Default::StartUpPosition);
+}
 constexpr std::int16_t storedTimerSeconds(std::int16_t v) { return v < 0 ? std::int16_t{0} : v; }
 constexpr std::int32_t storedPosition(std::int32_t v) { return v < 0 ? 0 : v; }
-
-// Defaults, also the fallbacks of the colour setters.
-namespace Default {
-constexpr Colour BackColorBody = systemColour(SysColour::ButtonFace);
-constexpr Colour BackColorButtons = systemColour(SysColour::ButtonFace);
-constexpr Colour BackColorHeading = systemColour(SysColour::ActiveCaption);
-constexpr Colour ForeColorBody = systemColour(SysColour::ButtonText);
-constexpr Colour ForeColorHeading = systemColour(SysColour::HighlightText);
-constexpr std::int16_t StartUpPosition = 2;
-} // namespace Default
-
-// Start-up positions and text alignments by name.
-namespace StartUp {
-constexpr std::int16_t Manual = 0;
-constexpr std::int16_t CenterOfForm = 1;
-constexpr std::int16_t CenterOfScreen = 2;
-} // namespace StartUp
 
 } // namespace quillnote

@@ -16,22 +16,22 @@ QuillnoteProperties::QuillnoteProperties(SharedSettings& shared, const IconMetri
     setBackColorHeading(Default::BackColorHeading);
     setForeColorHeading(Default::ForeColorHeading);
 
-    shared_.moveable = FlagFalse;
-    shared_.keepOnTop = FlagTrue;
-    controlBox_ = FlagTrue;
-    shared_.headingType = 0;
-    textAlignment_ = 0;
-    shared_.solidColorHeading = FlagFalse;
-    soundBeep_ = FlagTrue;
-    shared_.timerSeconds = 0;
-    shared_.gradientPaint = FlagFalse;
+    shared_.moveable = Default::Moveable;
+    shared_.keepOnTop = Default::KeepOnTop;
+    controlBox_ = Default::ControlBox;
+    shared_.headingType = Default::HeadingType;
+    textAlignment_ = Default::TextAlignment;
+    shared_.solidColorHeading = Default::SolidColorHeading;
+    soundBeep_ = Default::SoundBeep;
+    shared_.timerSeconds = Default::TimerSeconds;
+    shared_.gradientPaint = Default::GradientPaint;
 
-    setGradientDirection(1);
+    setGradientDirection(Default::GradientDirection);
 
-    shared_.modal = FlagTrue;
+    shared_.modal = Default::Modal;
     startUpPosition_ = Default::StartUpPosition;
-    top_ = 0;
-    left_ = 0;
+    top_ = Default::Top;
+    left_ = Default::Left;
     defaultTitle_.clear();
 
     iconHeight_ = whole(icon.twipsPerPixelY * icon.heightPixels);

@@ -3,6 +3,7 @@
 // that thread's dialog: ten property values plus the values that pass between
 // MsgBox and the dialog. One copy per thread (per apartment); nothing locks.
 
+#include "PropertyDefaults.h"
 #include "Values.h"
 
 #include <cstdint>
@@ -11,18 +12,18 @@ namespace quillnote {
 
 struct SharedSettings {
     std::int16_t resultCode = 0;        // result of the dialog
-    std::int16_t timerSeconds = 0;
-    std::int16_t gradientDirection = 1; // the painter's direction code
-    Flag moveable = FlagFalse;
-    Flag keepOnTop = FlagTrue;
-    Flag gradientPaint = FlagFalse;
-    Flag modal = FlagTrue;
-    Colour backColorBody = systemColour(SysColour::ButtonFace);
-    Colour backColorHeading = systemColour(SysColour::ActiveCaption);
+    std::int16_t timerSeconds = Default::TimerSeconds;
+    std::int16_t gradientDirection = Default::GradientDirection; // the painter's direction code
+    Flag moveable = Default::Moveable;
+    Flag keepOnTop = Default::KeepOnTop;
+    Flag gradientPaint = Default::GradientPaint;
+    Flag modal = Default::Modal;
+    Colour backColorBody = Default::BackColorBody;
+    Colour backColorHeading = Default::BackColorHeading;
     std::uintptr_t iconHandle = 0;      // icon loaded by MsgBox
-    std::int16_t headingType = 0;
+    std::int16_t headingType = Default::HeadingType;
     std::int16_t iconIndex = -1;        // icon number minus 1, negative for none
-    Flag solidColorHeading = FlagFalse;
+    Flag solidColorHeading = Default::SolidColorHeading;
 };
 
 // The calling thread's copy.

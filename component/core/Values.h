@@ -21,6 +21,7 @@ constexpr Colour systemColour(int index)
 namespace SysColour {
 constexpr int ActiveCaption = 2;
 constexpr int InactiveCaption = 3;
+constexpr int WindowText = 8;
 constexpr int HighlightText = 14;
 constexpr int ButtonFace = 15;
 constexpr int ButtonText = 18;

@@ -1,6 +1,7 @@
 #include "MessageBoxForm.h"
 
 #include "core/ButtonFlags.h"
+#include "core/DialogGeometry.h"
 #include "DialogControlIds.h"
 #include "core/FadePainter.h"
 #include "core/LinearGradient.h"
@@ -19,13 +20,8 @@ using forms::TwipsRect;
 constexpr Colour LightGrey = 0xC0C0C0;
 constexpr Colour Grey = 0x808080;
 constexpr Colour DarkGrey = 0x404040;
-constexpr Colour WindowText = systemColour(8);
+constexpr Colour WindowText = systemColour(SysColour::WindowText);
 constexpr Colour InactiveCaption = systemColour(SysColour::InactiveCaption);
-constexpr int EscapeKey = 27;
-
-// Where the message icon stands in the body, in twips.
-constexpr double IconLeft = 120;
-constexpr double IconTop = 180;
 
 forms::FontSpec boldFont()
 {
@@ -180,7 +176,7 @@ void MessageBoxForm::Form_Activate()
         runStep([&] {
             // The icon goes into the body's persistent picture, over the shading.
             if (iconIndex_ >= 0) {
-                DrawIcon(Background.hdc());
+                drawIcon(Background.hdc());
                 Background.invalidateAll();
             }
         });
@@ -205,22 +201,22 @@ void MessageBoxForm::Form_Activate()
 
 void MessageBoxForm::Form_KeyUp(int keyCode, int)
 {
-    if (keyCode == EscapeKey)
+    if (keyCode == VK_ESCAPE)
         closeWith(ResultCodes::Cancel);
 }
 
 void MessageBoxForm::Background_Paint()
 {
     if (!isSet(settings_.gradientPaint) && iconIndex_ >= 0)
-        DrawIcon(Background.hdc());
+        drawIcon(Background.hdc());
 }
 
-void MessageBoxForm::DrawIcon(HDC dc)
+void MessageBoxForm::drawIcon(HDC dc)
 {
     if (!dc || !iconHandle_)
         return;
-    const int x = whole(IconLeft / units().twipsPerPixelX);
-    const int y = whole(IconTop / units().twipsPerPixelY);
+    const int x = whole(IconPlace::Left / units().twipsPerPixelX);
+    const int y = whole(IconPlace::Top / units().twipsPerPixelY);
     DrawIconEx(dc, x, y, reinterpret_cast<HICON>(iconHandle_), 0, 0, 0, nullptr, DI_NORMAL);
 }
 
@@ -274,7 +270,7 @@ void MessageBoxForm::PaintHeading(bool active)
 
 void MessageBoxForm::ControlBoxUp_MouseDown() { ControlBoxUp.setPicture(ControlBoxDn.picture()); }
 
-void MessageBoxForm::ControlBoxUp_MouseUp() { Form_KeyUp(EscapeKey, 0); }
+void MessageBoxForm::ControlBoxUp_MouseUp() { Form_KeyUp(VK_ESCAPE, 0); }
 
 void MessageBoxForm::DragFromSurface()
 {

@@ -58,7 +58,7 @@ private:
     void DragFromSurface();
 
     void PaintHeading(bool active);
-    void DrawIcon(HDC dc);
+    void drawIcon(HDC dc);
     void closeWith(std::int16_t code);
 
     // What the heading's picture depends on. The colour is kept as set and

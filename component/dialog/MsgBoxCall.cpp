@@ -1,21 +1,27 @@
 #include "MsgBoxCall.h"
 
 #include "ApartmentWatch.h"
+#include "Chime.h"
+#include "MessageBoxForm.h"
 #include "core/ButtonFlags.h"
 #include "core/DialogGeometry.h"
-#include "MessageBoxForm.h"
 #include "core/PropertyRules.h"
-#include "ResourceIds.h"
-#include "win/Steps.h"
 #include "forms/Screen.h"
-
-#include <mmsystem.h>
+#include "win/Steps.h"
 
 #include <memory>
 
 namespace quillnote {
 
 namespace {
+
+// What the call finds out before the dialog is prepared.
+struct CallContext {
+    HWND active = nullptr;    // the caller's active window
+    OwnerRect owner;          // its rectangle, for centring on it
+    DecodedButtons decoded{}; // the Buttons flags taken apart
+    int buttonCount = 0;      // buttons the set shows
+};
 
 // The active window's caption, read with the wide API so that no text is
 // lost; at most 254 characters, as the caption buffer allows. An earlier
@@ -42,28 +48,160 @@ std::u16string headingText(const std::u16string& title, const std::u16string& de
     return caption.empty() ? std::u16string(u"Message") : caption;
 }
 
-// Plays the chime to its end (or until another sound stops it) on a thread
-// of its own, which holds a reference on the library for as long as the
-// sound system reads the chime from the library's resources.
-// SND_NODEFAULT: where there is no sound device the call fails quietly
-// instead of falling back to the system's default sound.
-DWORD WINAPI playChimeThread(void* module)
+// Centring on the active window needs its rectangle; without an active
+// window the dialog is centred on the screen instead.
+void findOwner(QuillnoteProperties& properties, CallContext& call)
 {
-    PlaySoundW(MAKEINTRESOURCEW(IDW_CHIME), static_cast<HMODULE>(module), SND_RESOURCE | SND_SYNC | SND_NODEFAULT);
-    FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
+    if (properties.startUpPosition() != StartUp::CenterOfForm)
+        return;
+    RECT rect = {};
+    if (call.active && GetWindowRect(call.active, &rect)) {
+        const forms::Units units = forms::screenUnits();
+        call.owner = ownerRectFromPixels(rect.left, rect.top, rect.right, rect.bottom, units.twipsPerPixelX,
+                                         units.twipsPerPixelY);
+    } else {
+        properties.setStartUpPosition(StartUp::CenterOfScreen);
+    }
 }
 
-void PlayBeep()
+void applyColours(MessageBoxForm& form, const QuillnoteProperties& properties)
 {
-    HMODULE module = nullptr;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&playChimeThread),
-                            &module))
-        return;
-    HANDLE thread = CreateThread(nullptr, 0, &playChimeThread, module, 0, nullptr);
-    if (thread)
-        CloseHandle(thread);
-    else
-        FreeLibrary(module);
+    runStep([&] { form.TopCaption.setForeColor(properties.foreColorHeading()); });
+    runStep([&] { form.Background.setBackColor(properties.shared().backColorBody); });
+    runStep([&] { form.MsgText.setForeColor(properties.foreColorBody()); });
+    runStep([&] {
+        for (auto& button : form.MsgButton)
+            button.setBackColor(properties.backColorButtons());
+    });
+}
+
+void applyHeading(MessageBoxForm& form, const std::u16string& heading)
+{
+    form.TopCaption.setCaption(heading);
+    form.setText(heading);
+}
+
+// An icon number without an entry in the table shows no icon at all, rather
+// than whatever an earlier call left behind.
+void applyIcon(MessageBoxForm& form, QuillnoteProperties& properties, const DecodedButtons& decoded)
+{
+    SharedSettings& settings = properties.shared();
+    if (const auto iconId = properties.iconTableItem(decoded.iconNumber)) {
+        settings.iconHandle = reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, MAKEINTRESOURCEW(*iconId)));
+        settings.iconIndex = static_cast<std::int16_t>(decoded.iconNumber - 1);
+    } else {
+        settings.iconIndex = -1;
+    }
+    form.setIcon(settings.iconIndex >= 0 ? settings.iconHandle : 0, settings.iconIndex);
+}
+
+// The set's captions on the first buttons, which become enabled; returns how
+// many there are.
+int applyButtonCaptions(MessageBoxForm& form, const DecodedButtons& decoded)
+{
+    const auto captions = buttonCaptions(decoded.buttonSet);
+    for (size_t i = 0; i < captions.size() && i < form.MsgButton.size(); ++i) {
+        form.MsgButton[i].setCaption(captions[i]);
+        form.MsgButton[i].setEnabled(true);
+    }
+    return static_cast<int>(captions.size());
+}
+
+void showEnabledButtons(MessageBoxForm& form)
+{
+    for (auto& button : form.MsgButton) {
+        button.setVisible(button.enabled());
+        button.setTabStop(button.enabled());
+    }
+}
+
+void applyDefaultButton(MessageBoxForm& form, const CallContext& call)
+{
+    if (call.decoded.defaultButton + 1 <= call.buttonCount)
+        form.MsgButton[call.decoded.defaultButton].setDefault(true);
+}
+
+void applyMessage(MessageBoxForm& form, const std::u16string& message)
+{
+    form.MsgText.setCaption(message);
+    form.Background.setText(message);
+}
+
+// The layout's input: the sizes the labels report now that their captions
+// are set, the properties, the owner and the screen.
+LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties& properties, const CallContext& call)
+{
+    LayoutInput in;
+    in.buttonCount = call.buttonCount;
+    in.iconIndex = properties.shared().iconIndex;
+    in.iconWidth = properties.iconWidth();
+    in.iconHeight = properties.iconHeight();
+    in.captionWidth = form.TopCaption.bounds().width;
+    in.textWidth = form.MsgText.bounds().width;
+    in.textHeight = form.MsgText.bounds().height;
+    in.controlBox = isSet(properties.controlBox());
+    in.headingType = properties.shared().headingType;
+    in.textAlignment = properties.textAlignment();
+    in.startUpPosition = properties.startUpPosition();
+    in.top = properties.top();
+    in.left = properties.left();
+    in.owner = call.owner;
+    in.screenWidth = forms::Screen::width();
+    in.screenHeight = forms::Screen::height();
+    in.buttonHeight = form.MsgButton[0].bounds().height;
+    in.backgroundTop = form.Background.bounds().top;
+    in.currentTop = form.top();
+    in.currentLeft = form.left();
+    return in;
+}
+
+// Copies the layout into the controls, in the order of its fields.
+void applyLayout(MessageBoxForm& form, const LayoutResult& out)
+{
+    form.setWidth(out.dialogWidth);
+    form.TopHeading.setWidth(out.headingStripWidth);
+    for (auto& line : form.HLine) {
+        if (out.separatorVisible)
+            line.setX2(out.separatorX2);
+        line.setVisible(out.separatorVisible);
+    }
+    form.Background.setWidth(out.backgroundWidth);
+    form.MsgText.setLeft(out.textLeft);
+    form.MsgText.setTop(out.textTop);
+    form.MsgText.setAlignment(out.textAlignment);
+    for (size_t i = 0; i < form.MsgButton.size(); ++i) {
+        form.MsgButton[i].setTop(out.buttonTop);
+        form.MsgButton[i].setLeft(out.buttonLeft[i]);
+    }
+    form.setHeight(out.dialogHeight);
+    form.Background.setHeight(out.backgroundHeight);
+    form.setTop(out.dialogTop);
+    form.setLeft(out.dialogLeft);
+    if (out.closeBoxPlaced)
+        form.ControlBoxUp.setLeft(out.closeBoxLeft);
+}
+
+void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)
+{
+    const bool shown = isSet(properties.controlBox());
+    form.ControlBoxUp.setVisible(shown);
+    form.ControlBoxUp.setEnabled(shown);
+}
+
+// A modeless dialog is left to itself: painted now, since the caller may not
+// pump messages for a while (a script host that sleeps), with what the
+// window system buffers sent to the screen; watched, so that it goes with its
+// thread or apartment; and freed when it is unloaded.
+void leaveOpen(std::unique_ptr<MessageBoxForm> dialog)
+{
+    MessageBoxForm& form = *dialog;
+    runStep([&] {
+        if (form.alive())
+            RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        GdiFlush();
+    });
+    runStep([&] { watchApartmentOfThisThread(); });
+    dialog.release()->deleteWhenUnloaded();
 }
 
 } // namespace
@@ -72,21 +210,9 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
                          const std::u16string& title)
 {
     SharedSettings& settings = properties.shared();
-    HWND active = nullptr;
-    OwnerRect owner;
-    const forms::Units units = forms::screenUnits();
-
-    runStep([&] { active = GetActiveWindow(); });
-    runStep([&] {
-        if (properties.startUpPosition() != StartUp::CenterOfForm)
-            return;
-        RECT rect = {};
-        if (active && GetWindowRect(active, &rect))
-            owner = ownerRectFromPixels(rect.left, rect.top, rect.right, rect.bottom, units.twipsPerPixelX,
-                                        units.twipsPerPixelY);
-        else
-            properties.setStartUpPosition(StartUp::CenterOfScreen);
-    });
+    CallContext call;
+    runStep([&] { call.active = GetActiveWindow(); });
+    runStep([&] { findOwner(properties, call); });
 
     // Each call shows a dialog of its own, loaded fresh in its design state,
     // so an earlier dialog that is still open keeps its own buttons and
@@ -97,109 +223,16 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
         return ResultCodes::None;
     MessageBoxForm& form = *dialog;
 
-    runStep([&] { form.TopCaption.setForeColor(properties.foreColorHeading()); });
-    runStep([&] { form.Background.setBackColor(settings.backColorBody); });
-    runStep([&] { form.MsgText.setForeColor(properties.foreColorBody()); });
-    runStep([&] {
-        for (auto& button : form.MsgButton)
-            button.setBackColor(properties.backColorButtons());
-    });
-    runStep([&] {
-        const std::u16string heading = headingText(title, properties.defaultTitle(), active);
-        form.TopCaption.setCaption(heading);
-        form.setText(heading);
-    });
-
-    DecodedButtons decoded{};
-    runStep([&] { decoded = decodeButtons(buttons); });
-    runStep([&] {
-        // An icon number without an entry in the table shows no icon at all,
-        // rather than whatever an earlier call left behind.
-        const auto iconId = properties.iconTableItem(decoded.iconNumber);
-        if (iconId) {
-            settings.iconHandle = reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, MAKEINTRESOURCEW(*iconId)));
-            settings.iconIndex = static_cast<std::int16_t>(decoded.iconNumber - 1);
-        } else {
-            settings.iconIndex = -1;
-        }
-        form.setIcon(settings.iconIndex >= 0 ? settings.iconHandle : 0, settings.iconIndex);
-    });
-
-    int buttonCount = 0;
-    runStep([&] {
-        const auto captions = buttonCaptions(decoded.buttonSet);
-        for (size_t i = 0; i < captions.size() && i < 4; ++i) {
-            form.MsgButton[i].setCaption(captions[i]);
-            form.MsgButton[i].setEnabled(true);
-        }
-        buttonCount = static_cast<int>(captions.size());
-    });
-    runStep([&] {
-        for (auto& button : form.MsgButton) {
-            button.setVisible(button.enabled());
-            button.setTabStop(button.enabled());
-        }
-    });
-    runStep([&] {
-        if (decoded.defaultButton + 1 <= buttonCount)
-            form.MsgButton[decoded.defaultButton].setDefault(true);
-    });
-    runStep([&] {
-        form.MsgText.setCaption(message);
-        form.Background.setText(message);
-    });
-
-    runStep([&] {
-        LayoutInput in;
-        in.buttonCount = buttonCount;
-        in.iconIndex = settings.iconIndex;
-        in.iconWidth = properties.iconWidth();
-        in.iconHeight = properties.iconHeight();
-        in.captionWidth = form.TopCaption.bounds().width;
-        in.textWidth = form.MsgText.bounds().width;
-        in.textHeight = form.MsgText.bounds().height;
-        in.controlBox = isSet(properties.controlBox());
-        in.headingType = settings.headingType;
-        in.textAlignment = properties.textAlignment();
-        in.startUpPosition = properties.startUpPosition();
-        in.top = properties.top();
-        in.left = properties.left();
-        in.owner = owner;
-        in.screenWidth = forms::Screen::width();
-        in.screenHeight = forms::Screen::height();
-        in.buttonHeight = form.MsgButton[0].bounds().height;
-        in.backgroundTop = form.Background.bounds().top;
-        in.currentTop = form.top();
-        in.currentLeft = form.left();
-        const LayoutResult out = layoutDialog(in);
-
-        form.setWidth(out.dialogWidth);
-        form.TopHeading.setWidth(out.headingStripWidth);
-        for (auto& line : form.HLine) {
-            if (out.separatorVisible)
-                line.setX2(out.separatorX2);
-            line.setVisible(out.separatorVisible);
-        }
-        form.Background.setWidth(out.backgroundWidth);
-        form.MsgText.setLeft(out.textLeft);
-        form.MsgText.setTop(out.textTop);
-        form.MsgText.setAlignment(out.textAlignment);
-        for (int i = 0; i < 4; ++i) {
-            form.MsgButton[i].setTop(out.buttonTop);
-            form.MsgButton[i].setLeft(out.buttonLeft[i]);
-        }
-        form.setHeight(out.dialogHeight);
-        form.Background.setHeight(out.backgroundHeight);
-        form.setTop(out.dialogTop);
-        form.setLeft(out.dialogLeft);
-        if (out.closeBoxPlaced)
-            form.ControlBoxUp.setLeft(out.closeBoxLeft);
-    });
-    runStep([&] {
-        const bool shown = isSet(properties.controlBox());
-        form.ControlBoxUp.setVisible(shown);
-        form.ControlBoxUp.setEnabled(shown);
-    });
+    applyColours(form, properties);
+    runStep([&] { applyHeading(form, headingText(title, properties.defaultTitle(), call.active)); });
+    runStep([&] { call.decoded = decodeButtons(buttons); });
+    runStep([&] { applyIcon(form, properties, call.decoded); });
+    runStep([&] { call.buttonCount = applyButtonCaptions(form, call.decoded); });
+    runStep([&] { showEnabledButtons(form); });
+    runStep([&] { applyDefaultButton(form, call); });
+    runStep([&] { applyMessage(form, message); });
+    runStep([&] { applyLayout(form, layoutDialog(layoutInputOf(form, properties, call))); });
+    runStep([&] { applyCloseBox(form, properties); });
 
     settings.resultCode = ResultCodes::None;
     runStep([&] {
@@ -212,18 +245,7 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
         return form.resultCode();
     }
     form.show(false);
-    // The caller may not pump messages for a while (a script host that
-    // sleeps): the dialog is painted now, and what the window system buffers
-    // is sent to the screen, so it is seen complete when the call returns.
-    runStep([&] {
-        if (form.alive())
-            RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        GdiFlush();
-    });
-    // The modeless dialog lives on by itself and goes when it is unloaded,
-    // or when its thread or apartment ends.
-    runStep([&] { watchApartmentOfThisThread(); });
-    dialog.release()->deleteWhenUnloaded();
+    leaveOpen(std::move(dialog));
     return ResultCodes::None;
 }
 

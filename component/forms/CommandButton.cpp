@@ -10,15 +10,15 @@
 
 namespace quillnote::forms {
 
-CommandButton::CommandButton(Form& form) : form_(form) {}
+CommandButton::CommandButton(Form& form) : FormChild(form) {}
 
 CommandButton::~CommandButton() { destroy(); }
 
 bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId)
 {
-    bounds_ = bounds;
+    setBounds(bounds);
     tabIndex_ = tabIndex;
-    const Units& u = form_.units();
+    const Units& u = form().units();
     DWORD style = WS_CHILD | BS_OWNERDRAW | WS_CLIPSIBLINGS;
     if (visible_)
         style |= WS_VISIBLE;
@@ -33,9 +33,9 @@ bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int t
             DestroyWindow(button);
         return false;
     }
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.defaultFont()), FALSE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form().defaultFont()), FALSE);
     container.addButton(*this);
-    form_.registerButton(this);
+    form().registerButton(this);
     return true;
 }
 
@@ -72,27 +72,6 @@ void CommandButton::setDefault(bool on)
     default_ = on;
     if (alive())
         InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-void CommandButton::setLeft(double twips)
-{
-    bounds_.left = twips;
-    applyBounds();
-}
-
-void CommandButton::setTop(double twips)
-{
-    bounds_.top = twips;
-    applyBounds();
-}
-
-void CommandButton::applyBounds()
-{
-    if (!alive())
-        return;
-    const Units& u = form_.units();
-    SetWindowPos(hwnd(), nullptr, u.xPixels(bounds_.left), u.yPixels(bounds_.top), u.xPixels(bounds_.width),
-                 u.yPixels(bounds_.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CommandButton::setFocus()
@@ -148,7 +127,7 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     if (pressed)
         OffsetRect(&text, 1, 1);
     SavedDc saved(dc);
-    SelectObject(dc, form_.defaultFont());
+    SelectObject(dc, form().defaultFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     const std::wstring caption = win::toWide(caption_);
@@ -161,8 +140,6 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     }
 }
 
-void CommandButton::beginDispatch() { form_.enter(); }
-void CommandButton::endDispatch() { form_.leave(); }
 
 LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -171,11 +148,11 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return DLGC_WANTALLKEYS | defaultHandling(message, wParam, lParam);
     case WM_KEYDOWN:
         // Key preview: the form sees the key before the button does.
-        form_.keyDown(static_cast<int>(wParam));
+        form().keyDown(static_cast<int>(wParam));
         if (!alive())
             return 0;
         if (wParam == VK_TAB) {
-            form_.moveFocus(this, GetKeyState(VK_SHIFT) < 0);
+            form().moveFocus(this, GetKeyState(VK_SHIFT) < 0);
             return 0;
         }
         if (wParam == VK_RETURN) {
@@ -184,7 +161,7 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_KEYUP:
-        form_.keyUp(static_cast<int>(wParam));
+        form().keyUp(static_cast<int>(wParam));
         if (!alive())
             return 0;
         break;
@@ -192,11 +169,11 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Enter and Tab were handled on key-down; keep the button from beeping.
         if (wParam == L'\r' || wParam == L'\t' || wParam == 27)
             return 0;
-        if (form_.pressAccessKey(static_cast<wchar_t>(wParam)))
+        if (form().pressAccessKey(static_cast<wchar_t>(wParam)))
             return 0;
         break;
     case WM_SYSCHAR:
-        if (form_.pressAccessKey(static_cast<wchar_t>(wParam)))
+        if (form().pressAccessKey(static_cast<wchar_t>(wParam)))
             return 0;
         break;
     case WM_SETFOCUS: {

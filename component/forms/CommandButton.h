@@ -5,6 +5,7 @@
 // preview for the form, Tab between buttons, Enter and access keys.
 
 #include "Control.h"
+#include "FormChild.h"
 #include "core/Values.h"
 #include "Window.h"
 
@@ -16,7 +17,7 @@ namespace quillnote::forms {
 class Form;
 class PictureBox;
 
-class CommandButton : public Window {
+class CommandButton : public FormChild {
 public:
     explicit CommandButton(Form& form);
     ~CommandButton() override;
@@ -37,9 +38,6 @@ public:
     void setDefault(bool on);
     int tabIndex() const { return tabIndex_; }
 
-    const TwipsRect& bounds() const { return bounds_; }
-    void setLeft(double twips);
-    void setTop(double twips);
 
     // Fails (false) on a hidden or disabled button, as the form layer's
     // SetFocus does.
@@ -56,14 +54,9 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void beginDispatch() override;
-    void endDispatch() override;
 
 private:
-    void applyBounds();
 
-    Form& form_;
-    TwipsRect bounds_;
     std::u16string caption_;
     Colour backColor_ = 0;
     bool enabled_ = true;

@@ -4,18 +4,19 @@
 
 namespace quillnote::forms {
 
-Font::Font(const FontSpec& description)
+Font::Font(const FontSpec& description) : font_(createFont(description)) {}
+
+UniqueFont createFont(const FontSpec& description)
 {
     WindowDc screen(nullptr);
     const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     LOGFONTW lf = {};
-    // Character height in pixels: 8.25 pt at 96 DPI is 11 pixels.
     lf.lfHeight = -static_cast<LONG>(std::lround(description.points * dpi / 72.0));
     lf.lfWeight = description.weight;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(lf.lfFaceName, description.face.c_str(), LF_FACESIZE);
-    font_.reset(CreateFontIndirectW(&lf));
+    return UniqueFont(CreateFontIndirectW(&lf));
 }
 
 SIZE measureText(HFONT font, const std::wstring& text)

@@ -7,11 +7,17 @@
 
 namespace quillnote::forms {
 
+// The form layer's font is MS Sans Serif at 8.25 points, regular: what a
+// default FontSpec describes.
 struct FontSpec {
     std::wstring face = L"MS Sans Serif";
     double points = 8.25;
     int weight = FW_NORMAL;
 };
+
+// A font as described, its height in pixels from the screen's resolution
+// (8.25 points at 96 DPI are 11 pixels).
+UniqueFont createFont(const FontSpec& description);
 
 class Font {
 public:

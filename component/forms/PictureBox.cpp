@@ -35,47 +35,25 @@ int buttonOfMessage(UINT message)
 
 } // namespace
 
-PictureBox::PictureBox(Form& form) : form_(form) {}
+PictureBox::PictureBox(Form& form) : FormChild(form) {}
 
 PictureBox::~PictureBox() { destroy(); }
 
 bool PictureBox::create(HWND parent, const TwipsRect& bounds, int controlId)
 {
     registerClass(ClassName, 0, nullptr);
-    bounds_ = bounds;
-    const Units& u = form_.units();
+    setBounds(bounds);
+    const Units& u = form().units();
     scale_ = SurfaceScale(u.xPixels(bounds.width), u.yPixels(bounds.height), u.twipsPerPixelX, u.twipsPerPixelY);
     return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                         u.xPixels(bounds.left), u.yPixels(bounds.top), u.xPixels(bounds.width),
                         u.yPixels(bounds.height), parent, static_cast<UINT_PTR>(controlId));
 }
 
-void PictureBox::setWidth(double twips)
+void PictureBox::boundsChanged()
 {
-    bounds_.width = twips;
-    if (alive())
-        SetWindowPos(hwnd(), nullptr, 0, 0, form_.units().xPixels(twips), form_.units().yPixels(bounds_.height),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (autoRedraw_)
         ensurePersistent();
-}
-
-void PictureBox::setHeight(double twips)
-{
-    bounds_.height = twips;
-    if (alive())
-        SetWindowPos(hwnd(), nullptr, 0, 0, form_.units().xPixels(bounds_.width), form_.units().yPixels(twips),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (autoRedraw_)
-        ensurePersistent();
-}
-
-void PictureBox::setTop(double twips)
-{
-    bounds_.top = twips;
-    if (alive())
-        SetWindowPos(hwnd(), nullptr, form_.units().xPixels(bounds_.left), form_.units().yPixels(twips), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE PictureBox::clientSize() const
@@ -161,7 +139,7 @@ void PictureBox::invalidateTwips(const TwipsRect& r)
 {
     if (!alive())
         return;
-    const Units& u = form_.units();
+    const Units& u = form().units();
     RECT rect = {u.xPixels(r.left) - 1, u.yPixels(r.top) - 1, u.xPixels(r.left + r.width) + 1,
                  u.yPixels(r.top + r.height) + 1};
     InvalidateRect(hwnd(), &rect, FALSE);
@@ -187,7 +165,7 @@ void PictureBox::paintInto(HDC dc, int width, int height)
         }
     }
     for (const WindowlessControl* child : children_)
-        child->paint(dc, form_.units());
+        child->paint(dc, form().units());
 }
 
 CommandButton* PictureBox::buttonOf(HWND hwnd) const
@@ -201,7 +179,7 @@ CommandButton* PictureBox::buttonOf(HWND hwnd) const
 void PictureBox::mouseDown(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    const Units& u = form_.units();
+    const Units& u = form().units();
     MouseEvent event;
     event.button = buttonOfMessage(message);
     event.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
@@ -241,7 +219,7 @@ void PictureBox::mouseUp(UINT message, WPARAM wParam, LPARAM lParam)
     MouseEvent event;
     event.button = buttonOfMessage(message);
     event.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
-    const Units& u = form_.units();
+    const Units& u = form().units();
     event.x = u.xTwips(GET_X_LPARAM(lParam));
     event.y = u.yTwips(GET_Y_LPARAM(lParam));
     if (child && child->onMouseUp) {
@@ -253,8 +231,6 @@ void PictureBox::mouseUp(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void PictureBox::beginDispatch() { form_.enter(); }
-void PictureBox::endDispatch() { form_.leave(); }
 
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -313,11 +289,11 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        form_.keyUp(static_cast<int>(wParam));
+        form().keyUp(static_cast<int>(wParam));
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        form_.keyDown(static_cast<int>(wParam));
+        form().keyDown(static_cast<int>(wParam));
         return 0;
     default:
         break;

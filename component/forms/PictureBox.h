@@ -5,6 +5,7 @@
 // back colour and raises Paint. Repaints are double-buffered.
 
 #include "Control.h"
+#include "FormChild.h"
 #include "Gdi.h"
 #include "core/PixelRaster.h"
 #include "core/SurfaceScale.h"
@@ -19,7 +20,7 @@ namespace quillnote::forms {
 class Form;
 class CommandButton;
 
-class PictureBox : public Window {
+class PictureBox : public FormChild {
 public:
     explicit PictureBox(Form& form);
     ~PictureBox() override;
@@ -27,11 +28,6 @@ public:
     // Creates the window in parent at the given twips rectangle.
     bool create(HWND parent, const TwipsRect& bounds, int controlId = 0);
 
-    Form& form() const { return form_; }
-    const TwipsRect& bounds() const { return bounds_; }
-    void setWidth(double twips);
-    void setHeight(double twips);
-    void setTop(double twips);
 
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour c);
@@ -67,8 +63,8 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void beginDispatch() override;
-    void endDispatch() override;
+    // A new size gives the persistent picture the new size too.
+    void boundsChanged() override;
 
 private:
     void paintInto(HDC dc, int width, int height);
@@ -78,8 +74,6 @@ private:
     void mouseUp(UINT message, WPARAM wParam, LPARAM lParam);
     CommandButton* buttonOf(HWND hwnd) const;
 
-    Form& form_;
-    TwipsRect bounds_;
     Colour backColor_ = 0;
     bool autoRedraw_ = false;
     Canvas persistent_;

@@ -55,10 +55,11 @@ public:
 
     void swap(ComPtr& other) noexcept { std::swap(ptr_, other.ptr_); }
 
+    // The interface U, its IID taken from the type.
     template <typename U>
-    HRESULT queryInterface(REFIID iid, ComPtr<U>& out) const
+    HRESULT queryInterface(ComPtr<U>& out) const
     {
-        return ptr_ ? ptr_->QueryInterface(iid, out.putVoid()) : E_POINTER;
+        return ptr_ ? ptr_->QueryInterface(__uuidof(U), out.putVoid()) : E_POINTER;
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "ResourceIds.h"
 #include "Text.h"
+#include "forms/Font.h"
 #include "forms/Screen.h"
 #include "forms/Window.h"
 
@@ -68,20 +69,6 @@ WindowKind windowKindOf(const ControlRow& row)
     return {L"STATIC", 0, 0};
 }
 
-// The form runtime's font for every control: MS Sans Serif at 8.25 points
-// (11 pixels high at 96 DPI).
-HFONT createControlFont()
-{
-    forms::WindowDc screen(nullptr);
-    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    LOGFONTW font = {};
-    font.lfHeight = -MulDiv(825, dpi, 7200);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    return CreateFontIndirectW(&font);
-}
-
 bool takesFocus(ControlKind kind)
 {
     switch (kind) {
@@ -102,7 +89,8 @@ bool takesFocus(ControlKind kind)
 bool ControlSet::create(HWND parent)
 {
     units_ = forms::screenUnits();
-    font_.reset(createControlFont());
+    // Every control has the form layer's font.
+    font_ = forms::createFont(forms::FontSpec{});
     arrow_.reset(static_cast<HBITMAP>(LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDB_DOWN_ARROW), IMAGE_BITMAP,
                                                  0, 0, LR_LOADMAP3DCOLORS)));
 

@@ -356,13 +356,13 @@ TEST_F(QuillnoteObjectTest, IdentityAndInterfaces)
 {
     auto q = create();
     win::ComPtr<IUnknown> unknown1, unknown2;
-    ASSERT_HRESULT_SUCCEEDED(q.queryInterface(IID_IUnknown, unknown1));
+    ASSERT_HRESULT_SUCCEEDED(q.queryInterface(unknown1));
     win::ComPtr<IDispatch> dispatch;
-    ASSERT_HRESULT_SUCCEEDED(q.queryInterface(IID_IDispatch, dispatch));
-    ASSERT_HRESULT_SUCCEEDED(dispatch.queryInterface(IID_IUnknown, unknown2));
+    ASSERT_HRESULT_SUCCEEDED(q.queryInterface(dispatch));
+    ASSERT_HRESULT_SUCCEEDED(dispatch.queryInterface(unknown2));
     EXPECT_EQ(unknown1.get(), unknown2.get());
     win::ComPtr<IClassFactory> notThere;
-    EXPECT_EQ(q.queryInterface(IID_IClassFactory, notThere), E_NOINTERFACE);
+    EXPECT_EQ(q.queryInterface(notThere), E_NOINTERFACE);
 
     UINT count = 0;
     ASSERT_HRESULT_SUCCEEDED(dispatch->GetTypeInfoCount(&count));
