@@ -409,10 +409,13 @@ TEST_F(QuillnoteObjectTest, UnloadIsAllowedExactlyWhenNothingIsAliveAndStrayUnlo
     }
     EXPECT_EQ(component_.canUnloadNow(), S_OK);
 
-    lockServer(TRUE);
-    EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
-    lockServer(FALSE);
-    EXPECT_EQ(component_.canUnloadNow(), S_OK);
+    const auto expectALockToHoldTheLibrary = [&] {
+        lockServer(TRUE);
+        EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
+        lockServer(FALSE);
+        EXPECT_EQ(component_.canUnloadNow(), S_OK);
+    };
+    expectALockToHoldTheLibrary();
 
     // Unlocks without a lock are ignored: a live object still counts, and
     // the next lock still holds.
@@ -423,10 +426,7 @@ TEST_F(QuillnoteObjectTest, UnloadIsAllowedExactlyWhenNothingIsAliveAndStrayUnlo
         EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
     }
     EXPECT_EQ(component_.canUnloadNow(), S_OK);
-    lockServer(TRUE);
-    EXPECT_EQ(component_.canUnloadNow(), S_FALSE);
-    lockServer(FALSE);
-    EXPECT_EQ(component_.canUnloadNow(), S_OK);
+    expectALockToHoldTheLibrary();
 }
 
 TEST_F(QuillnoteObjectTest, ManyObjectsComeAndGoWithoutLeaking)
