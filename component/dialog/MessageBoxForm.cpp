@@ -1,6 +1,7 @@
 #include "MessageBoxForm.h"
 
 #include "core/ButtonFlags.h"
+#include "core/CopiedText.h"
 #include "core/DialogGeometry.h"
 #include "DialogControlIds.h"
 #include "core/FadePainter.h"
@@ -8,6 +9,7 @@
 #include "core/PropertyRules.h"
 #include "ResourceIds.h"
 #include "core/Rounding.h"
+#include "win/Clipboard.h"
 #include "win/Steps.h"
 #include "forms/PictureBoxSurface.h"
 
@@ -68,6 +70,7 @@ MessageBoxForm::MessageBoxForm(SharedSettings& settings)
     onLoad = [this] { Form_Load(); };
     onActivate = [this] { Form_Activate(); };
     onKeyUp = [this](int key, int shift) { Form_KeyUp(key, shift); };
+    onKeyDown = [this](int key, int shift) { Form_KeyDown(key, shift); };
 }
 
 MessageBoxForm::~MessageBoxForm()
@@ -203,6 +206,22 @@ void MessageBoxForm::Form_KeyUp(int keyCode, int)
 {
     if (keyCode == VK_ESCAPE)
         closeWith(ResultCodes::Cancel);
+}
+
+void MessageBoxForm::Form_KeyDown(int keyCode, int shift)
+{
+    constexpr int ControlHeld = 2;
+    if (shift == ControlHeld && (keyCode == 'C' || keyCode == VK_INSERT))
+        runStep([&] { copyToClipboard(); });
+}
+
+void MessageBoxForm::copyToClipboard()
+{
+    std::vector<std::u16string> captions;
+    for (const auto& button : MsgButton)
+        if (button.visible())
+            captions.push_back(button.caption());
+    win::putClipboardText(hwnd(), copiedText(TopCaption.caption(), MsgText.caption(), captions));
 }
 
 void MessageBoxForm::Background_Paint()

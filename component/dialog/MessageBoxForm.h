@@ -48,6 +48,9 @@ private:
     void Form_Load();
     void Form_Activate();
     void Form_KeyUp(int keyCode, int shift);
+    void Form_KeyDown(int keyCode, int shift);
+    // Ctrl+C and Ctrl+Insert: the dialog's text on the clipboard.
+    void copyToClipboard();
     void Background_Paint();
     void MsgButton_Click(int index);
     void MsgButton_GotFocus(int index);
