@@ -1,16 +1,15 @@
 #pragma once
-// Drives a modal window of the test thread from that thread itself, the way
-// the window system's own dialog tests do: a WH_CBT hook sees the window's
-// first activation, and the test's steps run from thread timers, which the
-// window's modal message loop dispatches while the test is inside the call
-// that shows it. No second thread, no sleeping.
+// Drives a modal window of the test thread from that thread itself: a WH_CBT
+// hook sees the window's first activation, and the test's steps run from
+// thread timers, which the window's modal message loop dispatches while the
+// test is inside the call that shows it. No second thread, no sleeping.
 //
 // Each step runs a given delay after the one before it (the first at once
-// after the activation), once the window is shown and only while it is open. A watchdog
-// cancels a window still open once the limit has passed since the watcher
-// was made, and ends the program if even that does not close it or the
-// thread stops dispatching its messages, so that a hang never stalls the
-// suite.
+// after the activation), once the window is shown and only while it is
+// open. A watchdog cancels a window still open once the limit has passed
+// since the watcher was made, and ends the program if even that does not
+// close it or the thread stops dispatching its messages, so that a hang
+// never stalls the suite.
 
 #include "Watchdog.h"
 
