@@ -4,9 +4,10 @@
 
 #include <commctrl.h>
 
+#include "WindowInput.h"
+
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
 
 namespace quillnote::demo::test {
@@ -14,29 +15,10 @@ namespace quillnote::demo::test {
 namespace {
 
 constexpr DWORD TestLimitMs = 60000;
-
-LPARAM keyData(UINT key, bool up)
-{
-    LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
-    return up ? data | (1u << 30) | (1u << 31) : data;
-}
-
-struct Search {
-    std::wstring className;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK findVisible(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<Search*>(lParam);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (IsWindowVisible(window) && search->className == name) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
+// How long the test's windows have to close when the watchdog asks them.
+constexpr DWORD CloseGraceMs = 5000;
+// One pump: a few rounds of what is posted and what its handling posts.
+constexpr DWORD PumpMs = 15;
 
 BOOL CALLBACK closeWindow(HWND window, LPARAM)
 {
@@ -47,56 +29,20 @@ BOOL CALLBACK closeWindow(HWND window, LPARAM)
 
 } // namespace
 
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
-    return text;
-}
-
-ModalWatcher::ModalWatcher(const wchar_t* className, std::function<void(HWND)> action, DWORD limitMs)
-{
-    const DWORD thread = GetCurrentThreadId();
-    thread_ = std::thread([this, name = std::wstring(className), action, limitMs, thread] {
-        Search search{name};
-        for (const DWORD start = GetTickCount(); !search.found && GetTickCount() - start < limitMs; Sleep(10))
-            EnumThreadWindows(thread, &findVisible, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            return;
-        Sleep(150); // let the dialog finish its initialisation
-        saw_ = true;
-        if (action)
-            action(search.found);
-        for (int i = 0; i < 300 && IsWindow(search.found); ++i)
-            Sleep(10);
-        if (IsWindow(search.found))
-            PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
-    });
-}
-
-void ModalWatcher::join()
-{
-    if (thread_.joinable())
-        thread_.join();
-}
-
 void DemoFixture::SetUp()
 {
     // The watchdog: past the limit it asks the test thread's windows to
     // close, and a little later ends the program.
     const DWORD testThread = GetCurrentThreadId();
-    watchdog_ = std::thread([this, testThread] {
-        for (DWORD waited = 0; !finished_; waited += 50, Sleep(50)) {
-            if (waited == TestLimitMs) {
-                std::fprintf(stderr, "watchdog: the test is still running; closing its windows\n");
-                EnumThreadWindows(testThread, &closeWindow, 0);
-            } else if (waited >= TestLimitMs + 5000) {
-                std::fprintf(stderr, "watchdog: ending the test program\n");
-                std::fflush(stderr);
-                std::_Exit(3);
-            }
-        }
-    });
+    watchdog_ = std::make_unique<quillnote::test::Watchdog>(
+        TestLimitMs, [testThread, closing = false]() mutable -> DWORD {
+            if (closing)
+                quillnote::test::endProgram("the test did not end when its windows were asked to close");
+            closing = true;
+            std::fprintf(stderr, "watchdog: the test is still running; closing its windows\n");
+            EnumThreadWindows(testThread, &closeWindow, 0);
+            return CloseGraceMs;
+        });
     apartment_ = std::make_unique<quillnote::test::Apartment>();
     ASSERT_HRESULT_SUCCEEDED(apartment_->result());
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
@@ -111,8 +57,7 @@ void DemoFixture::TearDown()
     pump();
     EXPECT_EQ(fake_.references(), 1u) << "the window kept a reference to the object";
     apartment_.reset();
-    finished_ = true;
-    watchdog_.join();
+    watchdog_.reset();
 }
 
 void DemoFixture::createHidden(DemoServices services)
@@ -227,8 +172,7 @@ void DemoFixture::pressKey(Control c, UINT key, bool shift)
         shifted[VK_SHIFT] |= 0x80;
         SetKeyboardState(shifted);
     }
-    PostMessageW(hwnd(c), WM_KEYDOWN, key, keyData(key, false));
-    PostMessageW(hwnd(c), WM_KEYUP, key, keyData(key, true));
+    quillnote::test::pressKey(hwnd(c), key);
     pump();
     if (shift)
         SetKeyboardState(state);
@@ -237,7 +181,7 @@ void DemoFixture::pressKey(Control c, UINT key, bool shift)
 void DemoFixture::typeText(Control c, const std::wstring& text)
 {
     for (wchar_t ch : text)
-        PostMessageW(hwnd(c), WM_CHAR, ch, 1);
+        quillnote::test::typeChar(hwnd(c), ch);
     pump();
 }
 
@@ -256,17 +200,6 @@ void DemoFixture::focus(Control c)
     pump();
 }
 
-void DemoFixture::pump()
-{
-    // What is posted so far, and what its handling posts in turn.
-    MSG message;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
+void DemoFixture::pump() { quillnote::test::flushEvents(PumpMs); }
 
 } // namespace quillnote::demo::test

@@ -7,36 +7,24 @@
 
 #include "DemoWindow.h"
 #include "FakeQuillnote.h"
+#include "ModalWatcher.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
+#include "Watchdog.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace quillnote::demo::test {
 
-// Waits on another thread for a visible window of `className` on `thread`
-// (a modal dialog that the test's thread is inside), runs `action` on it,
-// and cancels the dialog if the action left it open.
-class ModalWatcher {
-public:
-    ModalWatcher(const wchar_t* className, std::function<void(HWND)> action, DWORD limitMs = 10000);
-    ~ModalWatcher() { join(); }
-    bool saw() const { return saw_; }
-    void join();
-
-private:
-    std::atomic<bool> saw_{false};
-    std::thread thread_;
-};
-
-std::wstring windowText(HWND window);
+using quillnote::test::ModalWatcher;
+using quillnote::test::TestWindow;
+using quillnote::test::windowText;
 
 class DemoFixture : public testing::Test {
 protected:
@@ -75,7 +63,7 @@ protected:
     void click(Control button) { post(button, BM_CLICK, 0); }
     void clickUpDown(Control upDown, bool up);
     void focus(Control c);
-    void pump();
+    void pump(); // lets what is posted, and what its handling posts, run
 
     FakeQuillnote fake_;
     int created_ = 0;
@@ -89,8 +77,7 @@ protected:
 
 private:
     std::unique_ptr<quillnote::test::Apartment> apartment_;
-    std::thread watchdog_;
-    std::atomic<bool> finished_{false};
+    std::unique_ptr<quillnote::test::Watchdog> watchdog_;
 };
 
 } // namespace quillnote::demo::test

@@ -29,7 +29,6 @@ TEST_F(EndToEnd, TheTestMessageThroughTheComponent)
                 qt::clickButton(view.buttons[0]);
         });
         click(C::ShowButton); // returns once the modal dialog has closed
-        driver.join();
         ASSERT_TRUE(driver.sawDialog()) << "the component's dialog did not show";
         EXPECT_FALSE(driver.timedOut());
         // With an empty title the heading is the active window's caption.
@@ -52,7 +51,6 @@ TEST_F(EndToEnd, TheTestMessageThroughTheComponent)
         qt::pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
     });
     click(C::ShowButton);
-    driver.join();
     EXPECT_EQ(heading, L"Question");
     EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Yes", L"&No"}));
     EXPECT_TRUE(IsWindow(mainWindow())) << "Escape in the dialog is the dialog's";
@@ -70,7 +68,6 @@ TEST_F(EndToEnd, ACreationFailureIsReportedInAPlatformMessageBox)
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     click(C::ShowButton);
-    watcher.join();
     EXPECT_TRUE(watcher.saw());
     EXPECT_EQ(caption, L" Quillnote Demonstration");
     EXPECT_NE(body.find(L"could not be created (0x80040154"), std::wstring::npos) << body;

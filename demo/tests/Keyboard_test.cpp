@@ -97,11 +97,11 @@ TEST_F(Keyboard, ArrowKeysMoveWithinAnOptionGroup)
 TEST_F(Keyboard, TheFocusComesBackAfterAnotherWindowWasActive)
 {
     focus(C::Title);
-    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
-                                 nullptr);
-    SetActiveWindow(other);
-    pump();
-    DestroyWindow(other);
+    {
+        TestWindow other(L"Other", 0, 0, 50, 50);
+        SetActiveWindow(other.hwnd());
+        pump();
+    }
     SetActiveWindow(mainWindow());
     pump();
     EXPECT_EQ(focused(), C::Title);

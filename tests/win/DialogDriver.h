@@ -1,15 +1,17 @@
 #pragma once
-// Drives the component's dialog from a test thread while the test's own
-// thread is inside MsgBox: waits for the dialog to appear, lets the test
-// inspect it and act on it with window messages, and keeps a watchdog so that
-// a dialog that never closes cannot hang the suite.
+// Drives the component's dialog while the test's own thread is inside
+// MsgBox: a modal watcher on the dialog's class hands each step a view of
+// the dialog, found by its control IDs, and the watchdog presses Esc on a
+// dialog that outlives its limit.
+
+#include "ModalWatcher.h"
+#include "TestWindows.h"
+#include "WindowInput.h"
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace quillnote::test {
@@ -29,7 +31,7 @@ struct DialogView {
     std::wstring heading;      // the dialog's window text
     std::wstring message;      // the body's window text
     HWND body = nullptr;       // the body picture box
-    HWND heading_strip = nullptr;
+    HWND headingStrip = nullptr;
     std::vector<ButtonInfo> buttons; // visible buttons, left to right
     HWND focus = nullptr;      // focused window of the dialog's thread
     DWORD thread = 0;
@@ -41,40 +43,26 @@ struct DialogView {
 HWND findDialog(DWORD thread);
 DialogView viewOf(HWND dialog);
 
-// Input as the window system would deliver it, posted to the right window.
-void pressKey(HWND target, UINT key);          // key down and up
-void releaseKey(HWND target, UINT key);        // key up only
-void typeChar(HWND target, wchar_t ch, bool alt = false);
 void clickButton(const ButtonInfo& button);
-void clickAt(HWND window, int x, int y);        // client pixels
-void pressAt(HWND window, int x, int y);        // mouse down only
-void releaseAt(HWND window, int x, int y);      // mouse up only
 
 class DialogDriver {
 public:
     using Action = std::function<void(const DialogView&)>;
 
-    // Starts watching `thread` (default: the calling thread) for a dialog and
-    // runs `action` on it once it shows. The watchdog presses Esc, and in the
-    // end aborts the program, if the dialog outlives `limitMs`.
-    explicit DialogDriver(Action action, DWORD limitMs = 15000, DWORD thread = GetCurrentThreadId());
-    ~DialogDriver();
-    DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
+    // Watches the calling thread for the dialog and runs `first` on it once
+    // it is active (no action: only watch it). The watchdog presses Esc,
+    // and in the end ends the program, if the dialog outlives `limitMs`.
+    explicit DialogDriver(Action first, DWORD limitMs = 15000);
 
-    bool sawDialog() const { return saw_; }
-    bool timedOut() const { return timedOut_; }
-    // Waits for the watcher to finish (the dialog closed or timed out).
-    void join();
+    // Adds a step, run on a fresh view `delayMs` after the step before it
+    // while the dialog is open: how a test lets the dialog's poll run.
+    DialogDriver& then(DWORD delayMs, Action step);
+
+    bool sawDialog() const { return watcher_.saw(); }
+    bool timedOut() const { return watcher_.timedOut(); }
 
 private:
-    void watch(Action action, DWORD limitMs, DWORD thread);
-    std::atomic<bool> saw_{false};
-    std::atomic<bool> timedOut_{false};
-    std::thread watcher_;
+    ModalWatcher watcher_;
 };
-
-// Pumps the calling thread's messages until `done` or the time runs out.
-bool pumpUntil(const std::function<bool()>& done, DWORD limitMs);
 
 } // namespace quillnote::test

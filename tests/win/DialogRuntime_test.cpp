@@ -44,26 +44,6 @@ constexpr int FrameOverlap = 6;
 
 using DialogRuntimeTest = DialogTest;
 
-// A window of the test's own, to take the activation away from the dialog.
-class OtherWindow {
-public:
-    OtherWindow()
-    {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"QuillnoteTestOther";
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 150,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-    }
-    ~OtherWindow() { DestroyWindow(hwnd_); }
-    HWND hwnd() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
-};
-
 TEST_F(DialogRuntimeTest, ActiveHeadingStartsInItsColourAndLightensToTheRight)
 {
     box_->put_BackColorHeading(0x800000); // navy
@@ -71,10 +51,10 @@ TEST_F(DialogRuntimeTest, ActiveHeadingStartsInItsColourAndLightensToTheRight)
     ASSERT_NE(dialog, nullptr);
     const DialogView view = viewOf(dialog);
     RECT strip = {};
-    GetClientRect(view.heading_strip, &strip);
-    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), Pixel{0, 0, 128}));
-    const Pixel middle = pixelOf(view.heading_strip, strip.right / 2, 1);
-    const Pixel right = pixelOf(view.heading_strip, strip.right - 30, 1);
+    GetClientRect(view.headingStrip, &strip);
+    EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), Pixel{0, 0, 128}));
+    const Pixel middle = pixelOf(view.headingStrip, strip.right / 2, 1);
+    const Pixel right = pixelOf(view.headingStrip, strip.right - 30, 1);
     EXPECT_GT(brightness(middle), brightness(Pixel{0, 0, 128}));
     EXPECT_GT(brightness(right), brightness(middle));
     close(dialog);
@@ -88,9 +68,9 @@ TEST_F(DialogRuntimeTest, SolidHeadingIsOnePlainColour)
     ASSERT_NE(dialog, nullptr);
     const DialogView view = viewOf(dialog);
     RECT strip = {};
-    GetClientRect(view.heading_strip, &strip);
-    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), Pixel{0xC0, 0x80, 0x20}));
-    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, strip.right - 30, 1), Pixel{0xC0, 0x80, 0x20}));
+    GetClientRect(view.headingStrip, &strip);
+    EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), Pixel{0xC0, 0x80, 0x20}));
+    EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, strip.right - 30, 1), Pixel{0xC0, 0x80, 0x20}));
     close(dialog);
 }
 
@@ -100,22 +80,22 @@ TEST_F(DialogRuntimeTest, InactiveHeadingUsesTheInactiveCaptionColour)
     ASSERT_NE(dialog, nullptr);
     const DialogView view = viewOf(dialog);
     {
-        OtherWindow other;
+        TestWindow other(L"Other", 0, 0, 200, 150);
         SetActiveWindow(other.hwnd());
-        pumpUntil([] { return false; }, 300); // a poll tick repaints the heading
+        flushEvents(300); // a poll tick repaints the heading
         ASSERT_NE(GetActiveWindow(), dialog);
         const Pixel inactive = fromColorRef(GetSysColor(COLOR_INACTIVECAPTION));
-        EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), inactive));
+        EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), inactive));
         RECT strip = {};
-        GetClientRect(view.heading_strip, &strip);
+        GetClientRect(view.headingStrip, &strip);
         // The inactive look lightens slowly: at most 28 steps of 3.
-        const Pixel right = pixelOf(view.heading_strip, strip.right - 30, 1);
+        const Pixel right = pixelOf(view.headingStrip, strip.right - 30, 1);
         EXPECT_GE(brightness(right), brightness(inactive));
         EXPECT_LE(right.r, std::min(255, inactive.r + 84));
     }
     SetActiveWindow(dialog);
-    pumpUntil([] { return false; }, 300);
-    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), fromColorRef(GetSysColor(COLOR_ACTIVECAPTION))));
+    flushEvents(300);
+    EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), fromColorRef(GetSysColor(COLOR_ACTIVECAPTION))));
     close(dialog);
 }
 
@@ -205,12 +185,12 @@ TEST_F(DialogRuntimeTest, CloseBoxShowsItsPressedPictureWhileHeldDown)
     const int width = view.rect.right - view.rect.left;
     const int boxLeft = width - 24, boxTop = 4; // 360 and 60 twips
     // Raised: white outer edge at the top left; pressed: grey.
-    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, boxLeft + 2, boxTop), Pixel{255, 255, 255}));
-    pressAt(view.heading_strip, boxLeft + 7, boxTop + 7);
-    pumpUntil([] { return false; }, 200);
+    EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, boxLeft + 2, boxTop), Pixel{255, 255, 255}));
+    pressAt(view.headingStrip, boxLeft + 7, boxTop + 7);
+    flushEvents(200);
     ASSERT_TRUE(IsWindow(dialog));
-    EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, boxLeft + 2, boxTop), Pixel{128, 128, 128}));
-    releaseAt(view.heading_strip, boxLeft + 7, boxTop + 7);
+    EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, boxLeft + 2, boxTop), Pixel{128, 128, 128}));
+    releaseAt(view.headingStrip, boxLeft + 7, boxTop + 7);
     EXPECT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 3000));
 }
 
@@ -222,15 +202,14 @@ TEST_F(DialogRuntimeTest, TabMovesTheFocusAndThePollKeepsItThere)
             if (b.hwnd == view.focus)
                 firstFocus = b.caption;
         pressKey(view.focus, VK_TAB);
-        Sleep(400); // several poll ticks
-        const DialogView later = viewOf(view.dialog);
+    });
+    driver.then(400, [&](const DialogView& later) { // several poll ticks
         for (const auto& b : later.buttons)
             if (b.hwnd == later.focus)
                 afterTab = b.caption;
         pressKey(later.focus, VK_RETURN);
     });
     EXPECT_EQ(msgBox(L"Tab", 3), 7); // Enter on "&No"
-    driver.join();
     EXPECT_EQ(firstFocus, L"&Yes");
     EXPECT_EQ(afterTab, L"&No");
 }
@@ -243,11 +222,11 @@ TEST_F(DialogRuntimeTest, ReactivationRestartsTheCountdown)
     HWND dialog = showModeless(L"Countdown", 4);
     ASSERT_NE(dialog, nullptr);
     const DWORD shown = GetTickCount();
-    pumpUntil([] { return false; }, 1000);
+    flushEvents(1000);
     {
-        OtherWindow other;
+        TestWindow other(L"Other", 0, 0, 200, 150);
         SetActiveWindow(other.hwnd());
-        pumpUntil([] { return false; }, 100);
+        flushEvents(100);
         SetActiveWindow(dialog);
     }
     SetActiveWindow(dialog);
@@ -271,15 +250,15 @@ TEST_F(DialogRuntimeTest, ComingBackFromAnotherProgramKeepsTheFocusAndTheCountdo
     const DialogView view = viewOf(dialog);
     ASSERT_NE(view.button(L"&No"), nullptr);
     pressKey(view.focus, VK_TAB);
-    pumpUntil([] { return false; }, 200);
+    flushEvents(200);
     ASSERT_EQ(GetFocus(), view.button(L"&No")->hwnd);
 
     SetForegroundWindow(peer.window());
     ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() != dialog; }, 3000));
-    pumpUntil([] { return false; }, 800);
+    flushEvents(800);
     SetForegroundWindow(dialog);
     ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == dialog; }, 3000));
-    pumpUntil([] { return false; }, 300); // poll ticks
+    flushEvents(300); // poll ticks
     EXPECT_EQ(GetFocus(), view.button(L"&No")->hwnd) << "the focus went back to the default button";
 
     // Five ticks from the show close it about 5 s after it; a countdown
@@ -312,10 +291,10 @@ TEST_F(DialogRuntimeTest, HeadingFollowsAChangeOfTheSystemColours)
         ASSERT_NE(dialog, nullptr);
         const DialogView view = viewOf(dialog);
         ASSERT_EQ(GetActiveWindow(), dialog);
-        EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), fromColorRef(original)));
+        EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), fromColorRef(original)));
         ASSERT_TRUE(SetSysColors(1, &element, &changed));
-        pumpUntil([] { return false; }, 400); // poll ticks
-        EXPECT_TRUE(closeTo(pixelOf(view.heading_strip, 1, 1), fromColorRef(changed)));
+        flushEvents(400); // poll ticks
+        EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), fromColorRef(changed)));
         close(dialog);
     }
 }
@@ -374,14 +353,14 @@ TEST_F(DialogRuntimeTest, DraggingMovesTheDialogOnlyWhenMoveableAndOnlyFromItsSu
         const DialogView view = viewOf(dialog);
         RECT before = view.rect;
         RECT strip = {}, body = {};
-        GetWindowRect(view.heading_strip, &strip);
+        GetWindowRect(view.headingStrip, &strip);
         GetWindowRect(view.body, &body);
         const POINT from = c.onHeadingStrip ? POINT{strip.right - 60, strip.top + 2}
                                             : POINT{body.left + 4, body.bottom - 20};
         std::thread mover([&] { dragOnScreen(from, 40, 30); });
-        pumpUntil([] { return false; }, 1200);
+        flushEvents(1200);
         mover.join();
-        pumpUntil([] { return false; }, 200);
+        flushEvents(200);
         RECT after = {};
         GetWindowRect(dialog, &after);
         if (c.expectMoved) {

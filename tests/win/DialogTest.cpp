@@ -20,7 +20,7 @@ HWND DialogTest::showModeless(const std::wstring& message, short buttons)
     box_->put_Modal(VARIANT_FALSE);
     msgBox(message, buttons);
     HWND dialog = findDialog(GetCurrentThreadId());
-    pumpUntil([] { return false; }, 300);
+    flushEvents(300);
     return dialog;
 }
 

@@ -42,12 +42,12 @@ TEST(ModuleUnload, AModelessDialogKeepsTheLibraryLoadedUntilItCloses)
 
     CoFreeUnusedLibrariesEx(0, 0);
     // Poll ticks and repaints run the library's code.
-    pumpUntil([] { return false; }, 1000);
+    flushEvents(1000);
     ASSERT_EQ(loadedLibrary(), library) << "COM unloaded the library under an open dialog";
     ASSERT_TRUE(IsWindow(dialog));
     const DialogView view = viewOf(dialog);
     pressKey(view.focus ? view.focus : dialog, VK_TAB);
-    pumpUntil([] { return false; }, 200);
+    flushEvents(200);
     releaseKey(GetFocus() ? GetFocus() : dialog, VK_ESCAPE);
     ASSERT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 5000));
 

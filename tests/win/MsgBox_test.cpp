@@ -1,6 +1,7 @@
-// MsgBox end to end under Wine: the dialog is shown for real, a test thread
-// inspects it and presses buttons, keys or the close box, and the test
-// checks the code the call returns. Every dialog has a watchdog.
+// MsgBox end to end under Wine: the dialog is shown for real, the test's
+// steps inspect it from inside its modal loop and press buttons, keys or the
+// close box, and the test checks the code the call returns. Every dialog has
+// a watchdog.
 
 #include "DialogTest.h"
 #include "GuiObjects.h"
@@ -44,7 +45,6 @@ TEST_F(MsgBoxTest, EveryButtonOfEverySetReturnsItsCode)
                     clickButton(view.buttons[pressed]);
             });
             EXPECT_EQ(msgBox(L"Choose", set.set), set.codes[pressed]);
-            driver.join();
             EXPECT_TRUE(driver.sawDialog());
             EXPECT_FALSE(driver.timedOut());
             EXPECT_EQ(seen, set.captions);
@@ -72,7 +72,6 @@ TEST_F(MsgBoxTest, EnterPressesTheDefaultButtonWhichHasTheFocus)
             pressKey(view.focus ? view.focus : view.dialog, VK_RETURN);
         });
         EXPECT_EQ(msgBox(L"Enter", c.buttons), c.code);
-        driver.join();
         EXPECT_EQ(focused, c.focused);
     }
 }
@@ -98,30 +97,26 @@ TEST_F(MsgBoxTest, EscapeReturnsCancelWhateverTheButtons)
         SCOPED_TRACE(testing::Message() << "Buttons " << buttons);
         DialogDriver driver([&](const DialogView& view) { pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE); });
         EXPECT_EQ(msgBox(L"Esc", buttons), 2);
-        driver.join();
         EXPECT_FALSE(driver.timedOut());
     }
 }
 
 TEST_F(MsgBoxTest, CloseBoxReturnsCancelOnRelease)
 {
+    // The close box stands 360 twips (24 pixels) left of the dialog's right
+    // edge, 60 twips (4 pixels) from the top, 14 pixels square: its middle.
+    const auto closeBoxX = [](const DialogView& view) { return view.rect.right - view.rect.left - 24 + 7; };
+    const int closeBoxY = 4 + 7;
     bool openAfterPress = false;
     DialogDriver driver([&](const DialogView& view) {
-        ASSERT_NE(view.heading_strip, nullptr);
-        RECT strip = {};
-        GetClientRect(view.heading_strip, &strip);
-        // The close box stands 360 twips (24 pixels) left of the dialog's
-        // right edge, 60 twips (4 pixels) from the top, 14 pixels square.
-        const int width = view.rect.right - view.rect.left;
-        const int x = width - 24 + 7;
-        const int y = 4 + 7;
-        pressAt(view.heading_strip, x, y);
-        Sleep(200);
+        ASSERT_NE(view.headingStrip, nullptr);
+        pressAt(view.headingStrip, closeBoxX(view), closeBoxY);
+    });
+    driver.then(200, [&](const DialogView& view) {
         openAfterPress = IsWindow(view.dialog) != FALSE;
-        releaseAt(view.heading_strip, x, y);
+        releaseAt(view.headingStrip, closeBoxX(view), closeBoxY);
     });
     EXPECT_EQ(msgBox(L"Close box", 4), 2);
-    driver.join();
     EXPECT_TRUE(openAfterPress);
 }
 
@@ -131,8 +126,9 @@ TEST_F(MsgBoxTest, WithoutControlBoxThePlaceOfTheCloseBoxDoesNothing)
     bool openAfterClick = false;
     DialogDriver driver([&](const DialogView& view) {
         const int width = view.rect.right - view.rect.left;
-        clickAt(view.heading_strip, width - 24 + 7, 11);
-        Sleep(200);
+        clickAt(view.headingStrip, width - 24 + 7, 11);
+    });
+    driver.then(200, [&](const DialogView& view) {
         openAfterClick = IsWindow(view.dialog) != FALSE;
         if (!view.buttons.empty())
             clickButton(view.buttons[0]);
@@ -173,7 +169,6 @@ TEST_F(MsgBoxTest, CountdownClosesWithZero)
     const DWORD start = GetTickCount();
     EXPECT_EQ(msgBox(L"Countdown", 4), 0);
     const DWORD elapsed = GetTickCount() - start;
-    driver.join();
     EXPECT_TRUE(driver.sawDialog());
     EXPECT_FALSE(driver.timedOut());
     EXPECT_GE(elapsed, 900u);
@@ -214,31 +209,10 @@ TEST_F(MsgBoxTest, HeadingTextComesFromTitleDefaultTitleActiveWindowOrMessage)
     EXPECT_EQ(heading, L"Message") << "no title and no active window";
 }
 
-// A plain top-level window of the test's own, to be the active window.
-class OwnerWindow {
-public:
-    OwnerWindow(const wchar_t* caption, int x, int y, int w, int h)
-    {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"QuillnoteTestOwner";
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(0, L"QuillnoteTestOwner", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, w, h,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-        SetActiveWindow(hwnd_);
-        pumpUntil([] { return false; }, 100);
-    }
-    ~OwnerWindow() { DestroyWindow(hwnd_); }
-    HWND hwnd() const { return hwnd_; }
-
-private:
-    HWND hwnd_ = nullptr;
-};
-
 TEST_F(MsgBoxTest, HeadingFallsBackToTheActiveWindowsCaption)
 {
-    OwnerWindow owner(L"Owner \x0395\x03BB\x03BB\x03AC\x03B4\x03B1", 100, 50, 400, 300);
+    TestWindow owner(L"Owner \x0395\x03BB\x03BB\x03AC\x03B4\x03B1", 100, 50, 400, 300);
+    owner.activate();
     ASSERT_EQ(GetActiveWindow(), owner.hwnd());
     std::wstring heading;
     bool ownerEnabledDuringDialog = true;
@@ -248,7 +222,6 @@ TEST_F(MsgBoxTest, HeadingFallsBackToTheActiveWindowsCaption)
         pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
     });
     msgBox(L"Owned", 0);
-    driver.join();
     EXPECT_EQ(heading, L"Owner \x0395\x03BB\x03BB\x03AC\x03B4\x03B1");
     // The modal show disabled the caller's window and gave it back after.
     EXPECT_FALSE(ownerEnabledDuringDialog);
@@ -264,7 +237,7 @@ TEST_F(MsgBoxTest, HeadingDoesNotTakeTheCaptionOfAnEarlierDialog)
     msgBox(L"First", 0, L"First heading");
     HWND first = findDialog(GetCurrentThreadId());
     ASSERT_NE(first, nullptr);
-    pumpUntil([] { return false; }, 200);
+    flushEvents(200);
     ASSERT_EQ(GetActiveWindow(), first);
 
     msgBox(L"Second", 0);
@@ -288,12 +261,12 @@ TEST_F(MsgBoxTest, CentredOnTheActiveWindowOrTheScreen)
         pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
     };
     {
-        OwnerWindow owner(L"Owner", 100, 50, 400, 300);
+        TestWindow owner(L"Owner", 100, 50, 400, 300);
+        owner.activate();
         RECT ownerRect = {};
         GetWindowRect(owner.hwnd(), &ownerRect);
         DialogDriver driver(capture);
         msgBox(L"On the owner", 0);
-        driver.join();
         const int ownerCentreX = (ownerRect.left + ownerRect.right) / 2;
         const int ownerCentreY = (ownerRect.top + ownerRect.bottom) / 2;
         EXPECT_NEAR((dialogRect.left + dialogRect.right) / 2, ownerCentreX, 1);
@@ -307,7 +280,6 @@ TEST_F(MsgBoxTest, CentredOnTheActiveWindowOrTheScreen)
     ASSERT_EQ(GetActiveWindow(), nullptr);
     DialogDriver driver(capture);
     msgBox(L"On the screen", 0);
-    driver.join();
     EXPECT_NEAR((dialogRect.left + dialogRect.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((dialogRect.top + dialogRect.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     short position = 0;
@@ -326,7 +298,6 @@ TEST_F(MsgBoxTest, ManualPositionInTwips)
         pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
     });
     msgBox(L"Manual", 0);
-    driver.join();
     EXPECT_EQ(dialogRect.left, 100);
     EXPECT_EQ(dialogRect.top, 50);
 }
@@ -344,7 +315,6 @@ TEST_F(MsgBoxTest, ButtonsAreCentredAndTheDialogFitsThem)
         pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
     });
     msgBox(L"Three buttons", 2);
-    driver.join();
     ASSERT_EQ(buttons.size(), 3u);
     // 1095 x 375 twips each, 1200 apart: 73 x 25 pixels, 80 apart.
     for (size_t i = 0; i < 3; ++i) {
@@ -399,7 +369,6 @@ TEST_F(MsgBoxTest, BadInputNeverCrashesOrHangs)
             pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
         }, 30000);
         EXPECT_EQ(msgBox(c.message, c.buttons), 2);
-        driver.join();
         EXPECT_TRUE(driver.sawDialog());
         EXPECT_FALSE(driver.timedOut());
         EXPECT_LE(dialogRect.right - dialogRect.left, GetSystemMetrics(SM_CXSCREEN) - 16);
@@ -416,7 +385,6 @@ TEST_F(MsgBoxTest, ALineWiderThanTheScreenStopsAtTheScreenWidthLessSixteenPixels
         pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
     });
     msgBox(std::wstring(3000, L'W'), 0);
-    driver.join();
     EXPECT_EQ(dialogRect.right - dialogRect.left, GetSystemMetrics(SM_CXSCREEN) - 16);
 }
 
@@ -438,7 +406,6 @@ TEST_F(MsgBoxTest, LateBoundCallWithOptionalArgumentsLeftOut)
     });
     Variant result;
     ASSERT_HRESULT_SUCCEEDED(late.call(L"MsgBox", args, 1, result));
-    driver.join();
     VariantClear(&args[0]);
     EXPECT_EQ(V_VT(&*result), VT_I2);
     EXPECT_EQ(V_I2(&*result), 1);
@@ -477,7 +444,6 @@ TEST_F(MsgBoxTest, LateBoundCallWithNamedAndByReferenceArguments)
     Variant result;
     ASSERT_HRESULT_SUCCEEDED(
         box_->Invoke(id, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params, result.get(), nullptr, nullptr));
-    driver.join();
     EXPECT_EQ(V_I2(&*result), 7);
     EXPECT_EQ(heading, L"Named title");
     EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Yes", L"&No"}));
@@ -494,20 +460,16 @@ TEST_F(MsgBoxTest, AnEarlierModelessDialogKeepsItsOwnButtons)
 
     box_->put_Modal(VARIANT_TRUE);
     std::vector<std::wstring> captions;
+    // The driver acts on the dialog that is activated next: the modal one.
     DialogDriver driver([&](const DialogView& view) {
+        EXPECT_NE(view.dialog, first);
         for (const auto& b : view.buttons)
             captions.push_back(b.caption);
         clickButton(view.buttons.back());
-    }, 15000, GetCurrentThreadId());
-    // The second dialog is the one the driver finds once the first is
-    // hidden from its search: close the first one's view aside by
-    // checking captions of the newest dialog below.
-    ShowWindow(first, SW_HIDE);
+    });
     EXPECT_EQ(msgBox(L"Second", 0), 1);
-    driver.join();
     EXPECT_EQ(captions, std::vector<std::wstring>{L"&OK"});
 
-    ShowWindow(first, SW_SHOWNA);
     const DialogView view = viewOf(first);
     ASSERT_EQ(view.buttons.size(), 3u);
     EXPECT_EQ(view.buttons[0].caption, L"&Abort");
@@ -661,6 +623,41 @@ TEST_F(MsgBoxTest, MalformedReferencesAreRefusedWithoutHanging)
     V_VT(&toMissing) = VT_BYREF | VT_VARIANT;
     V_VARIANTREF(&toMissing) = &missing;
     EXPECT_EQ(invoke(&toMissing, 1).first, DISP_E_PARAMNOTOPTIONAL);
+}
+
+// The driver itself: steps run in order inside the modal call, each after
+// its delay, and a dialog that nobody closes is cancelled by the watchdog.
+using DialogDriverTest = DialogTest;
+
+TEST_F(DialogDriverTest, StepsRunInTheModalLoopInOrderAfterTheirDelays)
+{
+    std::vector<DWORD> ticks;
+    bool sameThread = true;
+    const auto record = [&](const DialogView& view) {
+        ticks.push_back(GetTickCount());
+        sameThread = sameThread && view.thread == GetCurrentThreadId();
+    };
+    DialogDriver driver(record);
+    driver.then(300, record).then(200, [&](const DialogView& view) {
+        record(view);
+        clickButton(view.buttons.at(0));
+    });
+    EXPECT_EQ(msgBox(L"Steps", 0), 1);
+    ASSERT_EQ(ticks.size(), 3u);
+    EXPECT_TRUE(sameThread);
+    // Within the tick count's resolution on every system.
+    EXPECT_GE(ticks[1] - ticks[0], 300u - 20);
+    EXPECT_GE(ticks[2] - ticks[1], 200u - 20);
+}
+
+TEST_F(DialogDriverTest, TheWatchdogPressesEscOnADialogLeftOpen)
+{
+    DialogDriver driver(nullptr, 500);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(msgBox(L"Left open", 4), 2);
+    EXPECT_GE(GetTickCount() - start, 500u);
+    EXPECT_TRUE(driver.sawDialog());
+    EXPECT_TRUE(driver.timedOut());
 }
 
 TEST_F(MsgBoxTest, GetIDsOfNamesRefusesNullArrays)

@@ -1,7 +1,7 @@
 #include "PeerProcess.h"
 
-#include "DialogDriver.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 #include <string>
 

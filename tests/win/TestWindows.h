@@ -1,0 +1,42 @@
+#pragma once
+// The test thread's own windows and message loop: reading a window's text
+// and class, a plain top-level window of the test's own, and pumping the
+// thread's messages while a test waits.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace quillnote::test {
+
+std::wstring windowText(HWND window);
+std::wstring className(HWND window);
+// A visible top-level window of `className` on `thread`; null when none.
+HWND findVisibleWindow(DWORD thread, const std::wstring& className);
+
+// Pumps the calling thread's messages until `done` or the time runs out;
+// false when the time ran out first.
+bool pumpUntil(const std::function<bool()>& done, DWORD limitMs);
+// Pumps the calling thread's messages for `ms` milliseconds: lets posted
+// input, timers (a dialog's poll ticks) and repaints run.
+void flushEvents(DWORD ms);
+
+// A plain visible top-level window of the test's own: the active window a
+// dialog takes its owner from, or one that takes the activation away.
+class TestWindow {
+public:
+    TestWindow(const wchar_t* caption, int x, int y, int width, int height);
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    // Makes it the active window and lets the activation run.
+    void activate();
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace quillnote::test

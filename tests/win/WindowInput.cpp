@@ -1,0 +1,39 @@
+#include "WindowInput.h"
+
+namespace quillnote::test {
+
+LPARAM keyData(UINT key, bool up)
+{
+    const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+    LPARAM data = 1 | (static_cast<LPARAM>(scan) << 16);
+    if (up)
+        data |= (1u << 30) | (1u << 31);
+    return data;
+}
+
+void pressKey(HWND target, UINT key)
+{
+    PostMessageW(target, WM_KEYDOWN, key, keyData(key, false));
+    PostMessageW(target, WM_KEYUP, key, keyData(key, true));
+}
+
+void releaseKey(HWND target, UINT key) { PostMessageW(target, WM_KEYUP, key, keyData(key, true)); }
+
+void typeChar(HWND target, wchar_t ch, bool alt)
+{
+    LPARAM data = 1;
+    if (alt)
+        data |= 1u << 29;
+    PostMessageW(target, alt ? WM_SYSCHAR : WM_CHAR, ch, data);
+}
+
+void pressAt(HWND window, int x, int y) { PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+void releaseAt(HWND window, int x, int y) { PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+
+void clickAt(HWND window, int x, int y)
+{
+    pressAt(window, x, y);
+    releaseAt(window, x, y);
+}
+
+} // namespace quillnote::test

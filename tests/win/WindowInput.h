@@ -1,0 +1,21 @@
+#pragma once
+// Input as the window system delivers it, posted to the window that would
+// receive it: keys, characters and mouse buttons. Posted input is handled
+// when the thread's message loop next runs.
+
+#include <windows.h>
+
+namespace quillnote::test {
+
+// The lParam of a key message: one repeat, the key's scan code, and for a
+// key up the previous-state and transition bits.
+LPARAM keyData(UINT key, bool up);
+
+void pressKey(HWND target, UINT key);   // key down and up
+void releaseKey(HWND target, UINT key); // key up only
+void typeChar(HWND target, wchar_t ch, bool alt = false);
+void clickAt(HWND window, int x, int y);   // client pixels
+void pressAt(HWND window, int x, int y);   // mouse down only
+void releaseAt(HWND window, int x, int y); // mouse up only
+
+} // namespace quillnote::test
