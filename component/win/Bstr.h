@@ -39,7 +39,20 @@ public:
         return out;
     }
 
+    // A copy of wide text, embedded NULs included.
+    static Bstr copyOf(std::wstring_view text) { return copyOf(toU16(text)); }
+
+    // Takes over a BSTR that the caller owns (one a method returned).
+    static Bstr adopt(BSTR s)
+    {
+        Bstr out;
+        out.str_ = s;
+        return out;
+    }
+
     BSTR get() const { return str_; }
+    // The text, its length taken from the BSTR.
+    std::wstring_view view() const { return str_ ? std::wstring_view(str_, SysStringLen(str_)) : std::wstring_view(); }
     bool ok() const { return !failed_; }
     BSTR* put()
     {

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "DialogControlIds.h"
+#include "dialog/DialogControlIds.h"
 
 #include <algorithm>
 #include <utility>

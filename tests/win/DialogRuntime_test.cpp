@@ -3,6 +3,7 @@
 // and dragging. Pixels are read from the shown windows.
 
 #include "DialogTest.h"
+#include "forms/Gdi.h"
 #include "PeerProcess.h"
 
 #include <cstdlib>
@@ -17,9 +18,8 @@ struct Pixel {
 
 Pixel pixelOf(HWND window, int x, int y)
 {
-    HDC dc = GetDC(window);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
+    forms::WindowDc dc(window);
+    const COLORREF c = GetPixel(dc.get(), x, y);
     return Pixel{GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
@@ -124,14 +124,18 @@ TEST_F(DialogRuntimeTest, BodyDarkensAwayFromTheStartOfEachLinearDirection)
         const Pixel bottom = pixelOf(view.body, 4, h - FrameOverlap - 3);
         const Pixel left = pixelOf(view.body, 2, h - 12);
         const Pixel right = pixelOf(view.body, w - FrameOverlap - 3, h - 12);
-        if (c.startAtTop)
+        if (c.startAtTop) {
             EXPECT_GT(brightness(top), brightness(bottom));
-        if (c.startAtBottom)
+        }
+        if (c.startAtBottom) {
             EXPECT_GT(brightness(bottom), brightness(top));
-        if (c.startAtLeft)
+        }
+        if (c.startAtLeft) {
             EXPECT_GT(brightness(left), brightness(right));
-        if (c.startAtRight)
+        }
+        if (c.startAtRight) {
             EXPECT_GT(brightness(right), brightness(left));
+        }
         close(dialog);
     }
 }

@@ -1,15 +1,15 @@
 #include "DialogTest.h"
 
+#include "win/Bstr.h"
+
 namespace quillnote::test {
 
 short DialogTest::msgBox(const std::wstring& message, short buttons, const std::wstring& title)
 {
-    BSTR m = SysAllocStringLen(message.data(), static_cast<UINT>(message.size()));
-    BSTR t = title.empty() ? nullptr : SysAllocStringLen(title.data(), static_cast<UINT>(title.size()));
+    const win::Bstr m = win::Bstr::copyOf(std::wstring_view(message));
+    const win::Bstr t = win::Bstr::copyOf(std::wstring_view(title));
     Variant result;
-    const HRESULT hr = box_->MsgBox(m, buttons, t, result.get());
-    SysFreeString(m);
-    SysFreeString(t);
+    const HRESULT hr = box_->MsgBox(m.get(), buttons, t.get(), result.get());
     EXPECT_EQ(hr, S_OK);
     EXPECT_EQ(V_VT(&*result), VT_I2);
     return V_VT(&*result) == VT_I2 ? V_I2(&*result) : static_cast<short>(-999);

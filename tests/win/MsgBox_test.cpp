@@ -187,9 +187,8 @@ TEST_F(MsgBoxTest, HeadingTextComesFromTitleDefaultTitleActiveWindowOrMessage)
     }
     EXPECT_EQ(heading, L"Given \x03A4\x03AF\x03C4\x03BB\x03BF\x03C2");
 
-    BSTR fallback = SysAllocString(L"Default \x65E5\x672C");
-    box_->put_DefaultTitle(fallback);
-    SysFreeString(fallback);
+    const win::Bstr fallback = win::Bstr::copyOf(std::wstring_view(L"Default \x65E5\x672C"));
+    box_->put_DefaultTitle(fallback.get());
     {
         DialogDriver driver(capture);
         msgBox(L"x", 0);
@@ -372,8 +371,9 @@ TEST_F(MsgBoxTest, BadInputNeverCrashesOrHangs)
         EXPECT_TRUE(driver.sawDialog());
         EXPECT_FALSE(driver.timedOut());
         EXPECT_LE(dialogRect.right - dialogRect.left, GetSystemMetrics(SM_CXSCREEN) - 16);
-        if (c.message.find(L'\0') == std::wstring::npos)
+        if (c.message.find(L'\0') == std::wstring::npos) {
             EXPECT_EQ(message.size(), c.message.size());
+        }
     }
 }
 
@@ -392,9 +392,7 @@ TEST_F(MsgBoxTest, LateBoundCallWithOptionalArgumentsLeftOut)
 {
     LateBound late(box_.get());
     VARIANT args[1];
-    VariantInit(&args[0]);
-    V_VT(&args[0]) = VT_BSTR;
-    V_BSTR(&args[0]) = SysAllocString(L"Late bound");
+    args[0] = makeString(L"Late bound");
     std::wstring heading;
     std::vector<std::wstring> captions;
     DialogDriver driver([&](const DialogView& view) {
@@ -422,15 +420,11 @@ TEST_F(MsgBoxTest, LateBoundCallWithNamedAndByReferenceArguments)
     ASSERT_HRESULT_SUCCEEDED(late.dispId(L"MsgBox", id));
     VARIANT buttons = makeI4(4);
     VARIANT args[3];
-    VariantInit(&args[0]);
-    V_VT(&args[0]) = VT_BSTR;
-    V_BSTR(&args[0]) = SysAllocString(L"Named title");
+    args[0] = makeString(L"Named title");
     VariantInit(&args[1]);
     V_VT(&args[1]) = VT_BYREF | VT_VARIANT;
     V_VARIANTREF(&args[1]) = &buttons;
-    VariantInit(&args[2]);
-    V_VT(&args[2]) = VT_BSTR;
-    V_BSTR(&args[2]) = SysAllocString(L"Message");
+    args[2] = makeString(L"Message");
     DISPID named[1] = {2}; // Title
     DISPPARAMS params = {args, named, 3, 1};
     std::wstring heading;

@@ -3,6 +3,7 @@
 // reference counting and the entry points' unload rule.
 
 #include "TestSupport.h"
+#include "win/Bstr.h"
 #include "win/ProcAddress.h"
 
 #include <thread>
@@ -62,10 +63,9 @@ Snapshot vtableSnapshot(_Quillnote* q)
     q->get_StartUpPosition(&i2), s.values[n++] = i2;
     q->get_Top(&i4), s.values[n++] = i4;
     q->get_Left(&i4), s.values[n++] = i4;
-    BSTR title = nullptr;
-    q->get_DefaultTitle(&title);
-    s.title.assign(title ? title : L"", title ? SysStringLen(title) : 0);
-    SysFreeString(title);
+    win::Bstr title;
+    q->get_DefaultTitle(title.put());
+    s.title = title.view();
     return s;
 }
 
@@ -288,17 +288,17 @@ TEST_F(QuillnoteObjectTest, DefaultTitleRoundTripsAnyUtf16Text)
     };
     for (const auto& text : texts) {
         SCOPED_TRACE(testing::Message() << "length " << text.size());
-        BSTR in = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-        ASSERT_HRESULT_SUCCEEDED(q->put_DefaultTitle(in));
-        // The object keeps its own copy: the caller's string may change.
-        if (!text.empty())
-            in[0] = L'#';
-        SysFreeString(in);
+        {
+            const win::Bstr in = win::Bstr::copyOf(std::wstring_view(text));
+            ASSERT_HRESULT_SUCCEEDED(q->put_DefaultTitle(in.get()));
+            // The object keeps its own copy: the caller's string may change.
+            if (!text.empty())
+                in.get()[0] = L'#';
+        }
 
-        BSTR out = nullptr;
-        ASSERT_HRESULT_SUCCEEDED(q->get_DefaultTitle(&out));
-        EXPECT_EQ(std::wstring(out ? out : L"", out ? SysStringLen(out) : 0), text);
-        SysFreeString(out);
+        win::Bstr out;
+        ASSERT_HRESULT_SUCCEEDED(q->get_DefaultTitle(out.put()));
+        EXPECT_EQ(out.view(), text);
 
         Variant v;
         ASSERT_HRESULT_SUCCEEDED(late.get(L"DefaultTitle", v));
@@ -330,12 +330,8 @@ TEST_F(QuillnoteObjectTest, LateBoundMsgBoxRejectsBadArguments)
 
     // Arguments stand in reverse order: [0] is Buttons, [1] is Message.
     VARIANT wordForButtons[2];
-    VariantInit(&wordForButtons[0]);
-    V_VT(&wordForButtons[0]) = VT_BSTR;
-    V_BSTR(&wordForButtons[0]) = SysAllocString(L"many");
-    VariantInit(&wordForButtons[1]);
-    V_VT(&wordForButtons[1]) = VT_BSTR;
-    V_BSTR(&wordForButtons[1]) = SysAllocString(L"Message");
+    wordForButtons[0] = makeString(L"many");
+    wordForButtons[1] = makeString(L"Message");
     UINT argError = 99;
     EXPECT_EQ(invoke(wordForButtons, 2, nullptr, 0, &argError), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(argError, 0u);
@@ -437,9 +433,8 @@ TEST_F(QuillnoteObjectTest, ManyObjectsComeAndGoWithoutLeaking)
     GetProcessHandleCount(GetCurrentProcess(), &before);
     for (int i = 0; i < 2000; ++i) {
         auto q = create();
-        BSTR title = SysAllocString(L"title");
-        q->put_DefaultTitle(title);
-        SysFreeString(title);
+        const win::Bstr title = win::Bstr::copyOf(std::wstring_view(L"title"));
+        q->put_DefaultTitle(title.get());
         LateBound late(q.get());
         Variant v;
         late.get(L"DefaultTitle", v);

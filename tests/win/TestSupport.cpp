@@ -1,4 +1,6 @@
 #include "TestSupport.h"
+
+#include "win/Bstr.h"
 #include "win/ProcAddress.h"
 
 namespace quillnote::test {
@@ -111,6 +113,15 @@ VARIANT makeI4(LONG v)
     VariantInit(&out);
     V_VT(&out) = VT_I4;
     V_I4(&out) = v;
+    return out;
+}
+
+VARIANT makeString(std::wstring_view text)
+{
+    VARIANT out;
+    VariantInit(&out);
+    V_VT(&out) = VT_BSTR;
+    V_BSTR(&out) = win::Bstr::copyOf(text).detach();
     return out;
 }
 

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace quillnote::test {
 
@@ -71,5 +72,7 @@ private:
 VARIANT makeI2(short v);
 VARIANT makeI4(LONG v);
 VARIANT makeBool(VARIANT_BOOL v);
+// A VT_BSTR variant holding a copy of text; the caller clears it.
+VARIANT makeString(std::wstring_view text);
 
 } // namespace quillnote::test

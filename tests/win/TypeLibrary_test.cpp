@@ -4,6 +4,7 @@
 // QUILLNOTE_PEER_DLL, since a type library loads as data across bitnesses.
 
 #include "TestSupport.h"
+#include "win/Bstr.h"
 
 #include <cstdlib>
 #include <vector>
@@ -63,15 +64,13 @@ struct TypeAttr {
 // The name of a member, or of the type itself for MEMBERID_NIL.
 std::wstring memberName(ITypeInfo* info, MEMBERID id)
 {
-    BSTR name = nullptr;
+    win::Bstr name;
     UINT got = 1;
-    const HRESULT hr = id == MEMBERID_NIL ? info->GetDocumentation(id, &name, nullptr, nullptr, nullptr)
-                                          : info->GetNames(id, &name, 1, &got);
-    if (FAILED(hr) || got == 0 || !name)
+    const HRESULT hr = id == MEMBERID_NIL ? info->GetDocumentation(id, name.put(), nullptr, nullptr, nullptr)
+                                          : info->GetNames(id, name.put(), 1, &got);
+    if (FAILED(hr) || got == 0 || !name.get())
         return L"?";
-    std::wstring out(name, SysStringLen(name));
-    SysFreeString(name);
-    return out;
+    return std::wstring(name.view());
 }
 
 // Checks that a parameter or result type is the colour alias: stdole's
@@ -114,10 +113,9 @@ void checkLibrary(const std::wstring& path, SYSKIND expectedSystem)
     EXPECT_EQ(libAttr->syskind, expectedSystem);
     library->ReleaseTLibAttr(libAttr);
 
-    BSTR libName = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(library->GetDocumentation(MEMBERID_NIL, &libName, nullptr, nullptr, nullptr));
-    EXPECT_STREQ(libName, L"QuillnoteLib");
-    SysFreeString(libName);
+    win::Bstr libName;
+    ASSERT_HRESULT_SUCCEEDED(library->GetDocumentation(MEMBERID_NIL, libName.put(), nullptr, nullptr, nullptr));
+    EXPECT_EQ(libName.view(), L"QuillnoteLib");
 
     // The interface: hidden, dual, non-extensible, automation, dispatchable.
     win::ComPtr<ITypeInfo> dispatchSide;
@@ -183,12 +181,13 @@ void checkLibrary(const std::wstring& path, SYSKIND expectedSystem)
         BSTR names[5] = {};
         UINT count = 0;
         ASSERT_HRESULT_SUCCEEDED(iface->GetNames(f.desc->memid, names, 5, &count));
-        ASSERT_GE(count, 4u);
-        EXPECT_STREQ(names[1], L"Message");
-        EXPECT_STREQ(names[2], L"Buttons");
-        EXPECT_STREQ(names[3], L"Title");
+        std::vector<win::Bstr> owned;
         for (UINT i = 0; i < count; ++i)
-            SysFreeString(names[i]);
+            owned.push_back(win::Bstr::adopt(names[i]));
+        ASSERT_GE(count, 4u);
+        EXPECT_EQ(owned[1].view(), L"Message");
+        EXPECT_EQ(owned[2].view(), L"Buttons");
+        EXPECT_EQ(owned[3].view(), L"Title");
     }
 
     // Members 1 to 40: each property's get immediately followed by its put.
