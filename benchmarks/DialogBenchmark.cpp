@@ -5,18 +5,18 @@
 // conditions each time (see the README); it prints figures and asserts
 // nothing.
 
-#include "win/ComPtr.h"
+#include "Quillnote.h"
 #include "core/FadePainter.h"
 #include "core/LinearGradient.h"
 #include "core/PropertyRules.h"
-#include "Quillnote.h"
-#include "win/Bstr.h"
-#include "win/ProcAddress.h"
-#include "win/UniqueHandle.h"
-#include "win/Variant.h"
 #include "forms/Form.h"
 #include "forms/PictureBox.h"
 #include "forms/PictureBoxSurface.h"
+#include "win/Bstr.h"
+#include "win/ComPtr.h"
+#include "win/ProcAddress.h"
+#include "win/UniqueHandle.h"
+#include "win/Variant.h"
 
 #include <windows.h>
 

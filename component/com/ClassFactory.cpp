@@ -1,10 +1,10 @@
 #include "ClassFactory.h"
 
-#include "win/HResult.h"
 #include "Module.h"
-#include "QuillnoteObject.h"
-#include "win/SingleInterfaceObject.h"
 #include "Quillnote.h"
+#include "QuillnoteObject.h"
+#include "win/HResult.h"
+#include "win/SingleInterfaceObject.h"
 
 namespace quillnote {
 

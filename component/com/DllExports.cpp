@@ -1,11 +1,11 @@
 // The library's standard entry points.
 
 #include "ClassFactory.h"
-#include "win/HResult.h"
 #include "Module.h"
 #include "Registration.h"
 #include "forms/FormRegistry.h"
 #include "forms/Window.h"
+#include "win/HResult.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 #include "QuillnoteObject.h"
 
-#include "win/Bstr.h"
 #include "DispatchArguments.h"
-#include "win/HResult.h"
 #include "dialog/MsgBoxCall.h"
 #include "forms/Screen.h"
+#include "win/Bstr.h"
+#include "win/HResult.h"
 
 #include <new>
 
@@ -14,8 +14,8 @@ namespace {
 
 IconMetrics screenIconMetrics()
 {
-    return IconMetrics{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                       forms::Screen::twipsPerPixelX(), forms::Screen::twipsPerPixelY()};
+    return IconMetrics{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), forms::Screen::twipsPerPixelX(),
+                       forms::Screen::twipsPerPixelY()};
 }
 
 template <typename Out, typename In>
@@ -112,8 +112,8 @@ STDMETHODIMP QuillnoteObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT co
     return types->vtable->GetIDsOfNames(names, count, ids);
 }
 
-STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argError)
+STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO* exception, UINT* argError)
 {
     if (iid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
@@ -162,44 +162,123 @@ STDMETHODIMP QuillnoteObject::MsgBox(BSTR message, short buttons, BSTR title, VA
 }
 
 STDMETHODIMP QuillnoteObject::get_BackColorBody(OLE_COLOR* v) { return readInto(v, properties_.backColorBody()); }
-STDMETHODIMP QuillnoteObject::put_BackColorBody(OLE_COLOR v) { properties_.setBackColorBody(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_BackColorBody(OLE_COLOR v)
+{
+    properties_.setBackColorBody(toColour(v));
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_BackColorButtons(OLE_COLOR* v) { return readInto(v, properties_.backColorButtons()); }
-STDMETHODIMP QuillnoteObject::put_BackColorButtons(OLE_COLOR v) { properties_.setBackColorButtons(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_BackColorButtons(OLE_COLOR v)
+{
+    properties_.setBackColorButtons(toColour(v));
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_BackColorHeading(OLE_COLOR* v) { return readInto(v, properties_.backColorHeading()); }
-STDMETHODIMP QuillnoteObject::put_BackColorHeading(OLE_COLOR v) { properties_.setBackColorHeading(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_BackColorHeading(OLE_COLOR v)
+{
+    properties_.setBackColorHeading(toColour(v));
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_ForeColorBody(OLE_COLOR* v) { return readInto(v, properties_.foreColorBody()); }
-STDMETHODIMP QuillnoteObject::put_ForeColorBody(OLE_COLOR v) { properties_.setForeColorBody(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_ForeColorBody(OLE_COLOR v)
+{
+    properties_.setForeColorBody(toColour(v));
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_ForeColorHeading(OLE_COLOR* v) { return readInto(v, properties_.foreColorHeading()); }
-STDMETHODIMP QuillnoteObject::put_ForeColorHeading(OLE_COLOR v) { properties_.setForeColorHeading(toColour(v)); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_ForeColorHeading(OLE_COLOR v)
+{
+    properties_.setForeColorHeading(toColour(v));
+    return S_OK;
+}
 
 STDMETHODIMP QuillnoteObject::get_GradientPaint(VARIANT_BOOL* v) { return readInto(v, properties_.gradientPaint()); }
-STDMETHODIMP QuillnoteObject::put_GradientPaint(VARIANT_BOOL v) { properties_.setGradientPaint(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_GradientPaint(VARIANT_BOOL v)
+{
+    properties_.setGradientPaint(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_GradientDirection(short* v) { return readInto(v, properties_.gradientDirection()); }
-STDMETHODIMP QuillnoteObject::put_GradientDirection(short v) { properties_.setGradientDirection(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_GradientDirection(short v)
+{
+    properties_.setGradientDirection(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_HeadingType(short* v) { return readInto(v, properties_.headingType()); }
-STDMETHODIMP QuillnoteObject::put_HeadingType(short v) { properties_.setHeadingType(v); return S_OK; }
-STDMETHODIMP QuillnoteObject::get_SolidColorHeading(VARIANT_BOOL* v) { return readInto(v, properties_.solidColorHeading()); }
-STDMETHODIMP QuillnoteObject::put_SolidColorHeading(VARIANT_BOOL v) { properties_.setSolidColorHeading(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_HeadingType(short v)
+{
+    properties_.setHeadingType(v);
+    return S_OK;
+}
+STDMETHODIMP QuillnoteObject::get_SolidColorHeading(VARIANT_BOOL* v)
+{
+    return readInto(v, properties_.solidColorHeading());
+}
+STDMETHODIMP QuillnoteObject::put_SolidColorHeading(VARIANT_BOOL v)
+{
+    properties_.setSolidColorHeading(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_TextAlignment(short* v) { return readInto(v, properties_.textAlignment()); }
-STDMETHODIMP QuillnoteObject::put_TextAlignment(short v) { properties_.setTextAlignment(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_TextAlignment(short v)
+{
+    properties_.setTextAlignment(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_Moveable(VARIANT_BOOL* v) { return readInto(v, properties_.moveable()); }
-STDMETHODIMP QuillnoteObject::put_Moveable(VARIANT_BOOL v) { properties_.setMoveable(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_Moveable(VARIANT_BOOL v)
+{
+    properties_.setMoveable(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_KeepOnTop(VARIANT_BOOL* v) { return readInto(v, properties_.keepOnTop()); }
-STDMETHODIMP QuillnoteObject::put_KeepOnTop(VARIANT_BOOL v) { properties_.setKeepOnTop(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_KeepOnTop(VARIANT_BOOL v)
+{
+    properties_.setKeepOnTop(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_Modal(VARIANT_BOOL* v) { return readInto(v, properties_.modal()); }
-STDMETHODIMP QuillnoteObject::put_Modal(VARIANT_BOOL v) { properties_.setModal(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_Modal(VARIANT_BOOL v)
+{
+    properties_.setModal(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_TimerSeconds(short* v) { return readInto(v, properties_.timerSeconds()); }
-STDMETHODIMP QuillnoteObject::put_TimerSeconds(short v) { properties_.setTimerSeconds(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_TimerSeconds(short v)
+{
+    properties_.setTimerSeconds(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_SoundBeep(VARIANT_BOOL* v) { return readInto(v, properties_.soundBeep()); }
-STDMETHODIMP QuillnoteObject::put_SoundBeep(VARIANT_BOOL v) { properties_.setSoundBeep(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_SoundBeep(VARIANT_BOOL v)
+{
+    properties_.setSoundBeep(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_ControlBox(VARIANT_BOOL* v) { return readInto(v, properties_.controlBox()); }
-STDMETHODIMP QuillnoteObject::put_ControlBox(VARIANT_BOOL v) { properties_.setControlBox(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_ControlBox(VARIANT_BOOL v)
+{
+    properties_.setControlBox(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_StartUpPosition(short* v) { return readInto(v, properties_.startUpPosition()); }
-STDMETHODIMP QuillnoteObject::put_StartUpPosition(short v) { properties_.setStartUpPosition(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_StartUpPosition(short v)
+{
+    properties_.setStartUpPosition(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_Top(LONG* v) { return readInto(v, properties_.top()); }
-STDMETHODIMP QuillnoteObject::put_Top(LONG v) { properties_.setTop(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_Top(LONG v)
+{
+    properties_.setTop(v);
+    return S_OK;
+}
 STDMETHODIMP QuillnoteObject::get_Left(LONG* v) { return readInto(v, properties_.left()); }
-STDMETHODIMP QuillnoteObject::put_Left(LONG v) { properties_.setLeft(v); return S_OK; }
+STDMETHODIMP QuillnoteObject::put_Left(LONG v)
+{
+    properties_.setLeft(v);
+    return S_OK;
+}
 
 STDMETHODIMP QuillnoteObject::get_DefaultTitle(BSTR* value)
 {

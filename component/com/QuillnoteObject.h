@@ -3,9 +3,9 @@
 // property rules, with IDispatch answered from the embedded type library.
 
 #include "Module.h"
-#include "core/QuillnoteProperties.h"
 #include "Quillnote.h"
 #include "TypeInfo.h"
+#include "core/QuillnoteProperties.h"
 
 namespace quillnote {
 
@@ -23,8 +23,8 @@ public:
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* exception, UINT* argError) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argError) override;
 
     // _Quillnote
     STDMETHODIMP MsgBox(BSTR message, short buttons, BSTR title, VARIANT* result) override;

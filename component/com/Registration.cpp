@@ -1,8 +1,8 @@
 #include "Registration.h"
 
-#include "win/HResult.h"
 #include "Module.h"
 #include "core/RegistrationRows.h"
+#include "win/HResult.h"
 #include "win/Text.h"
 #include "win/UniqueHandle.h"
 
@@ -20,16 +20,16 @@ using win::wideView;
 HRESULT openClassesRoot(RegistrationScope scope, REGSAM access, win::UniqueRegKey& out)
 {
     const HKEY root = scope == RegistrationScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-    RETURN_IF_WIN32_ERROR(RegCreateKeyExW(root, L"Software\\Classes", 0, nullptr, 0, access, nullptr,
-                                          out.put(), nullptr));
+    RETURN_IF_WIN32_ERROR(
+        RegCreateKeyExW(root, L"Software\\Classes", 0, nullptr, 0, access, nullptr, out.put(), nullptr));
     return S_OK;
 }
 
 HRESULT writeRow(HKEY classes, const RegistryRow& row)
 {
     win::UniqueRegKey key;
-    RETURN_IF_WIN32_ERROR(RegCreateKeyExW(classes, wideView(row.key), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                          key.put(), nullptr));
+    RETURN_IF_WIN32_ERROR(
+        RegCreateKeyExW(classes, wideView(row.key), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr));
     const DWORD bytes = static_cast<DWORD>((row.value.size() + 1) * sizeof(char16_t));
     RETURN_IF_WIN32_ERROR(RegSetValueExW(key.get(), row.name.empty() ? nullptr : wideView(row.name), 0, REG_SZ,
                                          reinterpret_cast<const BYTE*>(row.value.c_str()), bytes));
@@ -56,8 +56,8 @@ bool hasSubKeys(HKEY classes, const std::u16string& path)
     if (RegOpenKeyExW(classes, wideView(path), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return false;
     DWORD subKeys = 0;
-    if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr,
-                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, nullptr) != ERROR_SUCCESS)
         return true; // unsure: keep it
     return subKeys > 0;
 }

@@ -1,8 +1,8 @@
 #include "TypeInfo.h"
 
-#include "win/HResult.h"
 #include "Module.h"
 #include "Quillnote.h"
+#include "win/HResult.h"
 
 namespace quillnote {
 

@@ -9,8 +9,8 @@
 namespace quillnote {
 
 struct QuillnoteTypeInfo {
-    win::ComPtr<ITypeInfo> dispatch;  // what IDispatch::GetTypeInfo hands out
-    win::ComPtr<ITypeInfo> vtable;    // the dual interface's vtable side, for Invoke
+    win::ComPtr<ITypeInfo> dispatch; // what IDispatch::GetTypeInfo hands out
+    win::ComPtr<ITypeInfo> vtable;   // the dual interface's vtable side, for Invoke
 };
 
 HRESULT loadQuillnoteTypeInfo(QuillnoteTypeInfo& out);

@@ -62,13 +62,20 @@ DecodedButtons decodeButtons(std::int16_t buttons)
 std::vector<std::u16string> buttonCaptions(int buttonSet)
 {
     switch (buttonSet) {
-    case 0: return {u"&OK"};
-    case 1: return {u"&OK", u"Cancel"};
-    case 2: return {u"&Abort", u"&Retry", u"&Ignore"};
-    case 3: return {u"&Yes", u"&No", u"Cancel"};
-    case 4: return {u"&Yes", u"&No"};
-    case 5: return {u"&Retry", u"Cancel"};
-    default: return {}; // 6 to 15: a dialog without buttons
+    case 0:
+        return {u"&OK"};
+    case 1:
+        return {u"&OK", u"Cancel"};
+    case 2:
+        return {u"&Abort", u"&Retry", u"&Ignore"};
+    case 3:
+        return {u"&Yes", u"&No", u"Cancel"};
+    case 4:
+        return {u"&Yes", u"&No"};
+    case 5:
+        return {u"&Retry", u"Cancel"};
+    default:
+        return {}; // 6 to 15: a dialog without buttons
     }
 }
 

@@ -46,7 +46,8 @@ using Captions = std::vector<std::u16string>;
 TEST(DecodeButtons, EverySixteenBitValueMatchesTheBitFieldReading)
 {
     int mismatches = 0;
-    for (int value = std::numeric_limits<std::int16_t>::min(); value <= std::numeric_limits<std::int16_t>::max(); ++value) {
+    for (int value = std::numeric_limits<std::int16_t>::min(); value <= std::numeric_limits<std::int16_t>::max();
+         ++value) {
         const DecodedButtons actual = decodeButtons(static_cast<std::int16_t>(value));
         const DecodedButtons expected = expectedDecoding(value);
         if (sameDecoding(actual, expected))
@@ -62,7 +63,8 @@ TEST(DecodeButtons, EverySixteenBitValueMatchesTheBitFieldReading)
 
 TEST(DecodeButtons, ResultsStayInTheirRanges)
 {
-    for (int value = std::numeric_limits<std::int16_t>::min(); value <= std::numeric_limits<std::int16_t>::max(); ++value) {
+    for (int value = std::numeric_limits<std::int16_t>::min(); value <= std::numeric_limits<std::int16_t>::max();
+         ++value) {
         const DecodedButtons b = decodeButtons(static_cast<std::int16_t>(value));
         if (b.buttonSet < 0 || b.buttonSet > 15 || b.defaultButton < 0 || b.defaultButton > 127 ||
             b.iconNumber < -2048 || b.iconNumber > 15) {
@@ -85,13 +87,16 @@ TEST(DecodeButtons, OmittedFlagsGiveOneOkButtonThatIsTheDefault)
 
 TEST(DecodeButtons, SystemModalAndHigherFlagsNeverNameADefaultButton)
 {
-    struct Case { std::int16_t buttons; int d; int k; int r; };
+    struct Case {
+        std::int16_t buttons;
+        int d;
+        int k;
+        int r;
+    };
     const Case cases[] = {
-        {4096, 16, 0, 0},          // the system-modal flag alone
-        {4096 + 36, 16, 2, 4},     // low byte still decoded as usual
-        {4096 + 512 + 3, 18, 0, 3},
-        {8192 + 64 + 2, 32, 4, 2},
-        {32767, 127, 15, 15},
+        {4096, 16, 0, 0},      // the system-modal flag alone
+        {4096 + 36, 16, 2, 4}, // low byte still decoded as usual
+        {4096 + 512 + 3, 18, 0, 3}, {8192 + 64 + 2, 32, 4, 2}, {32767, 127, 15, 15},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("Buttons = " + std::to_string(c.buttons));
@@ -130,10 +135,13 @@ TEST(DecodeButtons, DefaultButtonBeyondTheSetIsIgnored)
 
 TEST(DecodeButtons, NegativeFlagsGiveOneOkButtonAndNoIcon)
 {
-    struct Case { std::int16_t buttons; int k; };
+    struct Case {
+        std::int16_t buttons;
+        int k;
+    };
     const Case cases[] = {
-        {-1, 0}, {-15, 0}, {-16, -1}, {-36, -2}, {-256, -16}, {-257, -16},
-        {-4096, -256}, {-32767, -2047}, {-32768, -2048},
+        {-1, 0},     {-15, 0},      {-16, -1},       {-36, -2},       {-256, -16},
+        {-257, -16}, {-4096, -256}, {-32767, -2047}, {-32768, -2048},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("Buttons = " + std::to_string(c.buttons));
@@ -227,8 +235,20 @@ TEST(ResultCodeForCaption, EachCaptionHasItsCode)
 TEST(ResultCodeForCaption, OnlyExactCaptionsMatch)
 {
     const std::u16string others[] = {
-        u"", u"OK", u"&ok", u"&Ok", u"cancel", u"&Cancel", u"CANCEL", u"Cancel ", u" &No",
-        u"&No&", u"No", u"&", std::u16string(u"&Yes\0", 5), u"&Abort&Retry",
+        u"",
+        u"OK",
+        u"&ok",
+        u"&Ok",
+        u"cancel",
+        u"&Cancel",
+        u"CANCEL",
+        u"Cancel ",
+        u" &No",
+        u"&No&",
+        u"No",
+        u"&",
+        std::u16string(u"&Yes\0", 5),
+        u"&Abort&Retry",
     };
     for (const std::u16string& caption : others) {
         SCOPED_TRACE(std::string(caption.begin(), caption.end()));

@@ -32,10 +32,7 @@ bool allDigits(const std::string& s, size_t from, int base)
     return true;
 }
 
-bool hasHexPrefix(const std::string& s)
-{
-    return s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h');
-}
+bool hasHexPrefix(const std::string& s) { return s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h'); }
 
 } // namespace
 
@@ -112,7 +109,9 @@ std::string colorToDigits(std::string& text)
     hex = hex.substr(hex.size() - 8);
     if (!allDigits(hex, 0, 16))
         return {};
-    const auto channel = [&](size_t at) { return static_cast<int>(std::strtol(hex.substr(at, 2).c_str(), nullptr, 16)); };
+    const auto channel = [&](size_t at) {
+        return static_cast<int>(std::strtol(hex.substr(at, 2).c_str(), nullptr, 16));
+    };
     char digits[16];
     std::snprintf(digits, sizeof(digits), "%03d%03d%03d", channel(6), channel(4), channel(2));
     return digits;

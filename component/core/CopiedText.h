@@ -7,7 +7,7 @@
 //   ---------------------------
 //   Message
 //   ---------------------------
-//   OK   Cancel   
+//   OK   Cancel
 //   ---------------------------
 //
 // Lines end with CR LF; each button caption is followed by three spaces; the

@@ -14,21 +14,21 @@ namespace {
 // Fixed measures of the dialog (twips). The design of the form sets the
 // button size, the heading height and the icon's place; these leave room
 // for them.
-constexpr double HeadingPadding = 300;   // around the heading text
-constexpr int CloseBoxAllowance = 270;   // heading room for the close box
+constexpr double HeadingPadding = 300; // around the heading text
+constexpr int CloseBoxAllowance = 270; // heading room for the close box
 constexpr int ButtonWidth = 1095;
 constexpr int ButtonGap = 105;
 constexpr int ButtonPitch = ButtonWidth + ButtonGap; // left edge to left edge
-constexpr int OuterMargin = 570;         // beside the button row and below it
-constexpr int TextInset = 150;           // text edge without icon; gaps around the icon
-constexpr double TextRightMargin = 255;  // right of the text, for the dialog width
-constexpr double ScreenMargin = 240;     // the dialog is at most this much narrower than the screen
+constexpr int OuterMargin = 570;                     // beside the button row and below it
+constexpr int TextInset = 150;                       // text edge without icon; gaps around the icon
+constexpr double TextRightMargin = 255;              // right of the text, for the dialog width
+constexpr double ScreenMargin = 240;                 // the dialog is at most this much narrower than the screen
 constexpr double RightAlignMargin = 270;
 constexpr int CentreGrid = 15;
 constexpr int CentreOffset = 30;
 constexpr int IconLeft = IconPlace::Left;
-constexpr int IconTop = IconPlace::Top;  // also the gap between text and buttons
-constexpr double IconTextLift = 15;      // text centred on the icon sits this much higher
+constexpr int IconTop = IconPlace::Top; // also the gap between text and buttons
+constexpr double IconTextLift = 15;     // text centred on the icon sits this much higher
 constexpr double CloseBoxFromRight = 360;
 
 constexpr std::int16_t AlignRight = TextAlign::Right;
@@ -104,9 +104,12 @@ std::int64_t centredTextLeft(std::int32_t W, double textWidth)
 std::int64_t alignedTextLeft(const LayoutInput& in, double width, std::int32_t W, std::int32_t tl)
 {
     switch (in.textAlignment) {
-    case AlignRight: return whole(width - in.textWidth - RightAlignMargin);
-    case AlignCentre: return centredTextLeft(W, in.textWidth);
-    default: return tl;
+    case AlignRight:
+        return whole(width - in.textWidth - RightAlignMargin);
+    case AlignCentre:
+        return centredTextLeft(W, in.textWidth);
+    default:
+        return tl;
     }
 }
 
@@ -157,8 +160,7 @@ void placeOnScreen(const LayoutInput& in, LayoutResult& out)
 
 } // namespace
 
-OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double twipsPerPixelX,
-                              double twipsPerPixelY)
+OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double twipsPerPixelX, double twipsPerPixelY)
 {
     // Differences in double: two ints cannot overflow there.
     OwnerRect rect;

@@ -31,8 +31,7 @@ struct OwnerRect {
 
 // Converts the active window's rectangle in pixels, each value rounded to a
 // whole number of twips (top, left, width, height).
-OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double twipsPerPixelX,
-                              double twipsPerPixelY);
+OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double twipsPerPixelX, double twipsPerPixelY);
 
 // Where the message icon stands in the body (twips from its top left).
 namespace IconPlace {
@@ -41,19 +40,19 @@ constexpr int Top = 180;
 } // namespace IconPlace
 
 struct LayoutInput {
-    int buttonCount = 1;                             // n, 0..3 (clamped)
-    int iconIndex = -1;                              // negative: no icon
-    std::int32_t iconWidth = 480, iconHeight = 480;  // twips
-    double captionWidth = 765;                       // TopCaption.Width after its caption is set
-    double textWidth = 1005, textHeight = 195;       // MsgText.Width/Height after its caption is set
+    int buttonCount = 1;                            // n, 0..3 (clamped)
+    int iconIndex = -1;                             // negative: no icon
+    std::int32_t iconWidth = 480, iconHeight = 480; // twips
+    double captionWidth = 765;                      // TopCaption.Width after its caption is set
+    double textWidth = 1005, textHeight = 195;      // MsgText.Width/Height after its caption is set
     bool controlBox = true;
     std::int16_t headingType = 0, textAlignment = 0, startUpPosition = 2;
-    std::int32_t top = 0, left = 0;                  // the Top and Left properties (manual position)
-    OwnerRect owner;                                 // used when startUpPosition == 1
+    std::int32_t top = 0, left = 0;                   // the Top and Left properties (manual position)
+    OwnerRect owner;                                  // used when startUpPosition == 1
     double screenWidth = 15360, screenHeight = 11520; // twips
-    double buttonHeight = 375;                       // MsgButton(0).Height
-    double backgroundTop = 330;                      // Background.Top
-    double currentTop = 0, currentLeft = 0;          // dialog position kept for any other StartUpPosition value
+    double buttonHeight = 375;                        // MsgButton(0).Height
+    double backgroundTop = 330;                       // Background.Top
+    double currentTop = 0, currentLeft = 0;           // dialog position kept for any other StartUpPosition value
 };
 
 struct LayoutResult {
@@ -75,8 +74,8 @@ struct LayoutResult {
     double dialogHeight = 0;          // the dialog's Height
     double backgroundHeight = 0;      // Background.Height
     double dialogTop = 0, dialogLeft = 0;
-    bool closeBoxPlaced = false;      // only when the close box is shown
-    double closeBoxLeft = 0;          // ControlBoxUp.Left; 0 when not placed
+    bool closeBoxPlaced = false; // only when the close box is shown
+    double closeBoxLeft = 0;     // ControlBoxUp.Left; 0 when not placed
 };
 
 LayoutResult layoutDialog(const LayoutInput& in);

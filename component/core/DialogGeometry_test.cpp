@@ -76,7 +76,7 @@ TEST(OwnerRectFromPixels, RoundsEachValueHalfToEven)
     const OwnerRect r = ownerRectFromPixels(101, 103, 102, 104, 12.5, 12.5);
     EXPECT_EQ(r.left, 1262);
     EXPECT_EQ(r.top, 1288);
-    EXPECT_EQ(r.width, 12);  // 12.5 -> 12
+    EXPECT_EQ(r.width, 12); // 12.5 -> 12
     EXPECT_EQ(r.height, 12);
     // Sizes are rounded from the pixel difference, not from rounded edges
     // (the edges would give 1275 - 1262 = 13 above, and 75 - 38 = 37 here).
@@ -488,12 +488,16 @@ TEST(LayoutDialog, ButtonRowWidthForEachCount)
 
 TEST(LayoutDialog, WidestOfTextButtonsAndHeading)
 {
-    struct Case { const char* name; double text; double caption; int n; double width; };
+    struct Case {
+        const char* name;
+        double text;
+        double caption;
+        int n;
+        double width;
+    };
     const Case cases[] = {
-        {"text widest", 3000, 100, 1, 3405},
-        {"buttons widest", 100, 100, 2, 2865},
-        {"heading widest", 100, 3000, 1, 3570},
-        {"text ties buttons", 1260, 100, 1, 1665},
+        {"text widest", 3000, 100, 1, 3405},       {"buttons widest", 100, 100, 2, 2865},
+        {"heading widest", 100, 3000, 1, 3570},    {"text ties buttons", 1260, 100, 1, 1665},
         {"heading ties text", 1000, 835, 0, 1405},
     };
     for (const Case& c : cases) {
@@ -511,10 +515,17 @@ TEST(LayoutDialog, WidestOfTextButtonsAndHeading)
 
 TEST(LayoutDialog, ButtonCountIsClampedToZeroToThree)
 {
-    struct Case { int given; int used; std::int32_t bw; };
+    struct Case {
+        int given;
+        int used;
+        std::int32_t bw;
+    };
     const Case cases[] = {
-        {4, 3, 4065}, {1000, 3, 4065}, {std::numeric_limits<int>::max(), 3, 4065},
-        {-1, 0, 465}, {std::numeric_limits<int>::min(), 0, 465},
+        {4, 3, 4065},
+        {1000, 3, 4065},
+        {std::numeric_limits<int>::max(), 3, 4065},
+        {-1, 0, 465},
+        {std::numeric_limits<int>::min(), 0, 465},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("n = " + std::to_string(c.given));

@@ -18,7 +18,8 @@ struct FadeRun {
     Colour colour;
     std::int16_t code;
     bool result = false;
-    FadeRun(Colour c, std::int16_t k, SystemColourLookup lookup = {}) : surface(Size, Size, 15.0, lookup), colour(c), code(k)
+    FadeRun(Colour c, std::int16_t k, SystemColourLookup lookup = {})
+        : surface(Size, Size, 15.0, lookup), colour(c), code(k)
     {
         result = paintFade(surface, colour, code, lookup);
     }

@@ -9,7 +9,7 @@ namespace quillnote {
 namespace {
 
 // 16-bit band arithmetic: empty on overflow.
-std::optional<int> edge(double v) 
+std::optional<int> edge(double v)
 {
     const auto value = toInt16(v);
     if (!value)
@@ -95,8 +95,8 @@ void paintLinearGradient(DrawingSurface& target, Colour colour, std::int16_t dir
         return;
     target.cls();
     target.setAutoRedraw(true);
-    const GradientPlan plan = linearGradientBands(target.width(), target.height(), resolveColour(colour, lookup),
-                                                  direction, lighten, fast);
+    const GradientPlan plan =
+        linearGradientBands(target.width(), target.height(), resolveColour(colour, lookup), direction, lighten, fast);
     for (const GradientBand& band : plan.bands)
         target.fillBox(band.x1, band.y1, band.x2, band.y2, band.colour);
 }

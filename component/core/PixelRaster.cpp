@@ -9,8 +9,7 @@ namespace quillnote {
 
 PixelRaster::PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order)
     : pixels_(pixels), width_(pixels ? width : 0), height_(pixels ? height : 0), order_(order)
-{
-}
+{}
 
 std::uint32_t PixelRaster::encode(const Rgb& colour) const
 {
@@ -34,8 +33,8 @@ void PixelRaster::fillRect(int left, int top, int right, int bottom, const Rgb& 
     const int x0 = std::max(left, 0), x1 = std::min(right, width_ - 1);
     for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y)
         if (x0 <= x1)
-            std::fill(pixels_ + static_cast<size_t>(y) * width_ + x0, pixels_ + static_cast<size_t>(y) * width_ + x1 + 1,
-                      pixel);
+            std::fill(pixels_ + static_cast<size_t>(y) * width_ + x0,
+                      pixels_ + static_cast<size_t>(y) * width_ + x1 + 1, pixel);
 }
 
 void PixelRaster::fillAll(const Rgb& colour) { fillRect(0, 0, width_ - 1, height_ - 1, colour); }
@@ -158,8 +157,8 @@ void drawScaledLine(PixelRaster& raster, const SurfaceScale& scale, int penWidth
     raster.line(scale.toPixelX(x1), scale.toPixelY(y1), scale.toPixelX(x2), scale.toPixelY(y2), penWidth, colour);
 }
 
-void drawScaledCircle(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x, double y,
-                      double radius, const Rgb& colour)
+void drawScaledCircle(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x, double y, double radius,
+                      const Rgb& colour)
 {
     raster.ring(scale.toPixelX(x), scale.toPixelY(y), radius * scale.pixelsPerUnitX(), penWidth, colour);
 }

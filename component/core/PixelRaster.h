@@ -47,7 +47,7 @@ void drawScaledBox(PixelRaster& raster, const SurfaceScale& scale, double x1, do
                    const Rgb& colour);
 void drawScaledLine(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x1, double y1, double x2,
                     double y2, const Rgb& colour);
-void drawScaledCircle(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x, double y,
-                      double radius, const Rgb& colour);
+void drawScaledCircle(PixelRaster& raster, const SurfaceScale& scale, int penWidth, double x, double y, double radius,
+                      const Rgb& colour);
 
 } // namespace quillnote

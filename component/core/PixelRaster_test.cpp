@@ -14,8 +14,7 @@ struct Canvas {
     PixelRaster raster;
     Canvas(int w, int h, PixelOrder order = PixelOrder::Bgr)
         : width(w), height(h), pixels(static_cast<size_t>(w) * h, 0), raster(pixels.data(), w, h, order)
-    {
-    }
+    {}
     std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 

@@ -11,10 +11,7 @@ namespace quillnote {
 
 // Colour properties: the exact value -1 becomes the property's own system
 // colour; every other value, other negative ones included, is kept.
-constexpr Colour storedColour(Colour written, Colour fallback)
-{
-    return written == NoColour ? fallback : written;
-}
+constexpr Colour storedColour(Colour written, Colour fallback) { return written == NoColour ? fallback : written; }
 
 // GradientDirection: values outside 1..16 become 1, then 5..16 are swapped
 // with their partner (5<->6, 7<->8, ..., 15<->16). The painter works with the

@@ -5,8 +5,7 @@
 
 namespace quillnote {
 
-QuillnoteProperties::QuillnoteProperties(SharedSettings& shared, const IconMetrics& icon)
-    : shared_(shared)
+QuillnoteProperties::QuillnoteProperties(SharedSettings& shared, const IconMetrics& icon) : shared_(shared)
 {
     // The order matters only in that it is the documented construction
     // sequence; every step writes a value of its own.
@@ -55,20 +54,14 @@ void QuillnoteProperties::setBackColorHeading(Colour v)
     shared_.backColorHeading = storedColour(v, Default::BackColorHeading);
 }
 
-void QuillnoteProperties::setForeColorBody(Colour v)
-{
-    foreColorBody_ = storedColour(v, Default::ForeColorBody);
-}
+void QuillnoteProperties::setForeColorBody(Colour v) { foreColorBody_ = storedColour(v, Default::ForeColorBody); }
 
 void QuillnoteProperties::setForeColorHeading(Colour v)
 {
     foreColorHeading_ = storedColour(v, Default::ForeColorHeading);
 }
 
-void QuillnoteProperties::setGradientDirection(std::int16_t v)
-{
-    shared_.gradientDirection = gradientDirectionCode(v);
-}
+void QuillnoteProperties::setGradientDirection(std::int16_t v) { shared_.gradientDirection = gradientDirectionCode(v); }
 
 void QuillnoteProperties::setHeadingType(std::int16_t v) { shared_.headingType = storedHeadingType(v); }
 void QuillnoteProperties::setTextAlignment(std::int16_t v) { textAlignment_ = storedTextAlignment(v); }

@@ -1,5 +1,5 @@
-#include "QuillnoteProperties.h"
 #include "PropertyRules.h"
+#include "QuillnoteProperties.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +64,12 @@ TEST(QuillnoteProperties, ColourSettersReplaceOnlyMinusOne)
         Colour fallback;
     } cases[] = {
         {"BackColorBody", &QuillnoteProperties::setBackColorBody, &QuillnoteProperties::backColorBody, Sys(15)},
-        {"BackColorButtons", &QuillnoteProperties::setBackColorButtons, &QuillnoteProperties::backColorButtons, Sys(15)},
+        {"BackColorButtons", &QuillnoteProperties::setBackColorButtons, &QuillnoteProperties::backColorButtons,
+         Sys(15)},
         {"BackColorHeading", &QuillnoteProperties::setBackColorHeading, &QuillnoteProperties::backColorHeading, Sys(2)},
         {"ForeColorBody", &QuillnoteProperties::setForeColorBody, &QuillnoteProperties::foreColorBody, Sys(18)},
-        {"ForeColorHeading", &QuillnoteProperties::setForeColorHeading, &QuillnoteProperties::foreColorHeading, Sys(14)},
+        {"ForeColorHeading", &QuillnoteProperties::setForeColorHeading, &QuillnoteProperties::foreColorHeading,
+         Sys(14)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,10 +89,8 @@ TEST(QuillnoteProperties, GradientDirectionStoresThePainterCode)
     SharedSettings shared;
     QuillnoteProperties p(shared, IconMetrics{});
     const std::pair<std::int16_t, std::int16_t> cases[] = {
-        {0, 1}, {17, 1}, {-3, 1}, {-32768, 1}, {32767, 1},
-        {1, 1}, {2, 2}, {3, 3}, {4, 4},
-        {5, 6}, {6, 5}, {7, 8}, {8, 7}, {9, 10}, {10, 9}, {11, 12}, {12, 11},
-        {13, 14}, {14, 13}, {15, 16}, {16, 15},
+        {0, 1}, {17, 1}, {-3, 1}, {-32768, 1}, {32767, 1}, {1, 1},   {2, 2},   {3, 3},   {4, 4},   {5, 6},   {6, 5},
+        {7, 8}, {8, 7},  {9, 10}, {10, 9},     {11, 12},   {12, 11}, {13, 14}, {14, 13}, {15, 16}, {16, 15},
     };
     for (const auto& [written, stored] : cases) {
         SCOPED_TRACE(written);

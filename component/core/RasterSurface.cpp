@@ -5,14 +5,10 @@
 namespace quillnote {
 
 RasterSurface::RasterSurface(int pixelWidth, int pixelHeight, double twipsPerPixel, SystemColourLookup lookup)
-    : width_(std::max(pixelWidth, 1)),
-      height_(std::max(pixelHeight, 1)),
-      tpp_(twipsPerPixel),
-      lookup_(std::move(lookup)),
-      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0xFFFFFFu),
+    : width_(std::max(pixelWidth, 1)), height_(std::max(pixelHeight, 1)), tpp_(twipsPerPixel),
+      lookup_(std::move(lookup)), pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0xFFFFFFu),
       scale_(width_, height_, twipsPerPixel, twipsPerPixel)
-{
-}
+{}
 
 std::uint32_t RasterSurface::pixel(int x, int y) const
 {

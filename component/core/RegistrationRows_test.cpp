@@ -13,13 +13,16 @@ const std::u16string Class = u"CLSID\\{6E70B50F-2404-43CD-B0B6-D1A07624FF43}";
 const std::u16string Library = u"TypeLib\\{DEC25A9B-7F60-4ABE-956C-9C458BB93653}";
 const std::u16string Interface = u"Interface\\{8E7635B5-615B-47AA-940E-E9914B4C05B6}";
 
-const RegistryRow* find(const std::vector<RegistryRow>& rows, const std::u16string& key, const std::u16string& name = u"")
+const RegistryRow* find(const std::vector<RegistryRow>& rows, const std::u16string& key,
+                        const std::u16string& name = u"")
 {
-    auto it = std::find_if(rows.begin(), rows.end(), [&](const RegistryRow& r) { return r.key == key && r.name == name; });
+    auto it =
+        std::find_if(rows.begin(), rows.end(), [&](const RegistryRow& r) { return r.key == key && r.name == name; });
     return it == rows.end() ? nullptr : &*it;
 }
 
-std::u16string valueOf(const std::vector<RegistryRow>& rows, const std::u16string& key, const std::u16string& name = u"")
+std::u16string valueOf(const std::vector<RegistryRow>& rows, const std::u16string& key,
+                       const std::u16string& name = u"")
 {
     const RegistryRow* row = find(rows, key, name);
     return row ? row->value : u"<missing>";
@@ -68,9 +71,11 @@ TEST(RegistrationRows, EveryRowLiesInATreeThatUnregistrationRemoves)
     const auto shared = sharedTrees();
     trees.insert(trees.end(), shared.begin(), shared.end());
     for (const auto& row : registrationRows(Dll, Bitness::Win64)) {
-        const bool owned = std::any_of(trees.begin(), trees.end(), [&](const std::u16string& tree) {
-            return row.key == tree || row.key.rfind(tree + u"\\", 0) == 0;
-        }) || row.key.rfind(typeLibraryTree(), 0) == 0;
+        const bool owned = std::any_of(trees.begin(), trees.end(),
+                                       [&](const std::u16string& tree) {
+                                           return row.key == tree || row.key.rfind(tree + u"\\", 0) == 0;
+                                       }) ||
+                           row.key.rfind(typeLibraryTree(), 0) == 0;
         EXPECT_TRUE(owned) << std::string(row.key.begin(), row.key.end());
     }
 }

@@ -44,8 +44,7 @@ std::int32_t whole(double v)
         return 0;
     if (auto value = toInt32(v))
         return *value;
-    return v < 0 ? std::numeric_limits<std::int32_t>::min()
-                 : std::numeric_limits<std::int32_t>::max();
+    return v < 0 ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
 }
 
 } // namespace quillnote

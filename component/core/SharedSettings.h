@@ -11,7 +11,7 @@
 namespace quillnote {
 
 struct SharedSettings {
-    std::int16_t resultCode = 0;        // result of the dialog
+    std::int16_t resultCode = 0; // result of the dialog
     std::int16_t timerSeconds = Default::TimerSeconds;
     std::int16_t gradientDirection = Default::GradientDirection; // the painter's direction code
     Flag moveable = Default::Moveable;
@@ -20,9 +20,9 @@ struct SharedSettings {
     Flag modal = Default::Modal;
     Colour backColorBody = Default::BackColorBody;
     Colour backColorHeading = Default::BackColorHeading;
-    std::uintptr_t iconHandle = 0;      // icon loaded by MsgBox
+    std::uintptr_t iconHandle = 0; // icon loaded by MsgBox
     std::int16_t headingType = Default::HeadingType;
-    std::int16_t iconIndex = -1;        // icon number minus 1, negative for none
+    std::int16_t iconIndex = -1; // icon number minus 1, negative for none
     Flag solidColorHeading = Default::SolidColorHeading;
 };
 

@@ -1,7 +1,7 @@
 #include "ApartmentWatch.h"
 
-#include "win/SingleInterfaceObject.h"
 #include "forms/FormRegistry.h"
+#include "win/SingleInterfaceObject.h"
 
 #include <objbase.h>
 
@@ -52,8 +52,7 @@ bool watchingThisThread()
     AcquireSRWLockShared(&g_lock);
     const auto& list = watches();
     const DWORD thread = GetCurrentThreadId();
-    const bool found =
-        std::any_of(list.begin(), list.end(), [thread](const Watch& w) { return w.thread == thread; });
+    const bool found = std::any_of(list.begin(), list.end(), [thread](const Watch& w) { return w.thread == thread; });
     ReleaseSRWLockShared(&g_lock);
     return found;
 }

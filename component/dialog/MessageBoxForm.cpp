@@ -1,17 +1,17 @@
 #include "MessageBoxForm.h"
 
+#include "DialogControlIds.h"
+#include "ResourceIds.h"
 #include "core/ButtonFlags.h"
 #include "core/CopiedText.h"
 #include "core/DialogGeometry.h"
-#include "DialogControlIds.h"
 #include "core/FadePainter.h"
 #include "core/LinearGradient.h"
 #include "core/PropertyRules.h"
-#include "ResourceIds.h"
 #include "core/Rounding.h"
+#include "forms/PictureBoxSurface.h"
 #include "win/Clipboard.h"
 #include "win/Steps.h"
-#include "forms/PictureBoxSurface.h"
 
 namespace quillnote {
 
@@ -48,17 +48,12 @@ void DragWindow(HWND window)
 } // namespace
 
 MessageBoxForm::MessageBoxForm(SharedSettings& settings)
-    : Background(*this),
-      MsgButton{{forms::CommandButton(*this), forms::CommandButton(*this), forms::CommandButton(*this),
-                 forms::CommandButton(*this)}},
-      MsgText(forms::FontSpec{}, units()),
-      HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey), forms::LineShape(0, 15, 5265, 15, Grey),
-             forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
-      Timer2(*this, 100),
-      TopHeading(*this),
-      TopCaption(boldFont(), units()),
-      Timer1(*this, 1000),
-      settings_(settings)
+    : Background(*this), MsgButton{{forms::CommandButton(*this), forms::CommandButton(*this),
+                                    forms::CommandButton(*this), forms::CommandButton(*this)}},
+      MsgText(forms::FontSpec{}, units()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
+                                                  forms::LineShape(0, 15, 5265, 15, Grey),
+                                                  forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
+      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000), settings_(settings)
 {
     // Design size and place: the frame adds 45 twips on each side of the
     // 5175 x 1920 client area.

@@ -1,10 +1,10 @@
 #include "CommandButton.h"
 
 #include "Colours.h"
-#include "win/Text.h"
 #include "Form.h"
 #include "Gdi.h"
 #include "PictureBox.h"
+#include "win/Text.h"
 
 #include <cwctype>
 
@@ -24,10 +24,10 @@ bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int t
         style |= WS_VISIBLE;
     if (!enabled_)
         style |= WS_DISABLED;
-    HWND button = CreateWindowExW(0, L"BUTTON", win::toWide(caption_).c_str(), style, u.xPixels(bounds.left),
-                                  u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height),
-                                  container.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                  thisModule(), nullptr);
+    HWND button =
+        CreateWindowExW(0, L"BUTTON", win::toWide(caption_).c_str(), style, u.xPixels(bounds.left),
+                        u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height), container.hwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), thisModule(), nullptr);
     if (!subclass(button)) {
         if (button)
             DestroyWindow(button);
@@ -139,7 +139,6 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
         DrawFocusRect(dc, &focus);
     }
 }
-
 
 LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -6,8 +6,8 @@
 
 #include "Control.h"
 #include "FormChild.h"
-#include "core/Values.h"
 #include "Window.h"
+#include "core/Values.h"
 
 #include <functional>
 #include <string>
@@ -38,7 +38,6 @@ public:
     void setDefault(bool on);
     int tabIndex() const { return tabIndex_; }
 
-
     // Fails (false) on a hidden or disabled button, as the form layer's
     // SetFocus does.
     bool setFocus();
@@ -56,7 +55,6 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-
     std::u16string caption_;
     Colour backColor_ = 0;
     bool enabled_ = true;

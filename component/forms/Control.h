@@ -18,8 +18,8 @@ struct TwipsRect {
 
 // Mouse event arguments as the dialog's handlers receive them.
 struct MouseEvent {
-    int button = 1; // 1 left, 2 right, 4 middle
-    int shift = 0;  // 1 Shift, 2 Ctrl, 4 Alt
+    int button = 1;      // 1 left, 2 right, 4 middle
+    int shift = 0;       // 1 Shift, 2 Ctrl, 4 Alt
     double x = 0, y = 0; // twips, relative to the control
 };
 using MouseHandler = std::function<void(const MouseEvent&)>;

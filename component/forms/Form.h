@@ -58,7 +58,7 @@ public:
     // Events.
     std::function<void()> onLoad;
     std::function<void()> onActivate;
-    KeyHandler onKeyUp;      // with key preview: before the focused control
+    KeyHandler onKeyUp; // with key preview: before the focused control
     KeyHandler onKeyDown;
 
     // For the controls of this form.

@@ -56,10 +56,10 @@ void delistForm(Form* form)
     {
         Exclusive guard;
         auto& forms = listed();
-        forms.erase(
-            std::remove_if(forms.begin(), forms.end(), [form](const ListedForm& f) { return f.form == form; }),
-            forms.end());
-        lastOfThread = std::none_of(forms.begin(), forms.end(), [thread](const ListedForm& f) { return f.thread == thread; });
+        forms.erase(std::remove_if(forms.begin(), forms.end(), [form](const ListedForm& f) { return f.form == form; }),
+                    forms.end());
+        lastOfThread =
+            std::none_of(forms.begin(), forms.end(), [thread](const ListedForm& f) { return f.thread == thread; });
         handler = g_threadFormsGone;
     }
     if (lastOfThread && handler)

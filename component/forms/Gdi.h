@@ -45,8 +45,7 @@ public:
     WindowDc& operator=(const WindowDc&) = delete;
     WindowDc(WindowDc&& other) noexcept
         : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr))
-    {
-    }
+    {}
     WindowDc& operator=(WindowDc&& other) noexcept
     {
         if (this != &other) {

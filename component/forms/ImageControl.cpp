@@ -30,8 +30,8 @@ void ImageControl::paint(HDC dc, const Units& units) const
     if (!source)
         return;
     SelectGuard select(source.get(), picture_->get());
-    BitBlt(dc, units.xPixels(bounds_.left), units.yPixels(bounds_.top), info.bmWidth, info.bmHeight, source.get(), 0,
-           0, SRCCOPY);
+    BitBlt(dc, units.xPixels(bounds_.left), units.yPixels(bounds_.top), info.bmWidth, info.bmHeight, source.get(), 0, 0,
+           SRCCOPY);
 }
 
 } // namespace quillnote::forms

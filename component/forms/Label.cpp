@@ -1,8 +1,8 @@
 #include "Label.h"
 
 #include "Colours.h"
-#include "win/Text.h"
 #include "Units.h"
+#include "win/Text.h"
 
 namespace quillnote::forms {
 
@@ -44,8 +44,8 @@ void Label::paint(HDC dc, const Units& units) const
 {
     if (!visible_ || caption_.empty())
         return;
-    RECT rect = {units.xPixels(bounds_.left), units.yPixels(bounds_.top),
-                 units.xPixels(bounds_.left + bounds_.width), units.yPixels(bounds_.top + bounds_.height)};
+    RECT rect = {units.xPixels(bounds_.left), units.yPixels(bounds_.top), units.xPixels(bounds_.left + bounds_.width),
+                 units.yPixels(bounds_.top + bounds_.height)};
     SavedDc saved(dc);
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);

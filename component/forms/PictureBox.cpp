@@ -26,10 +26,13 @@ int buttonOfMessage(UINT message)
 {
     switch (message) {
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: return 2;
+    case WM_RBUTTONUP:
+        return 2;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: return 4;
-    default: return 1;
+    case WM_MBUTTONUP:
+        return 4;
+    default:
+        return 1;
     }
 }
 
@@ -45,9 +48,9 @@ bool PictureBox::create(HWND parent, const TwipsRect& bounds, int controlId)
     setBounds(bounds);
     const Units& u = form().units();
     scale_ = SurfaceScale(u.xPixels(bounds.width), u.yPixels(bounds.height), u.twipsPerPixelX, u.twipsPerPixelY);
-    return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                        u.xPixels(bounds.left), u.yPixels(bounds.top), u.xPixels(bounds.width),
-                        u.yPixels(bounds.height), parent, static_cast<UINT_PTR>(controlId));
+    return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, u.xPixels(bounds.left),
+                        u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height), parent,
+                        static_cast<UINT_PTR>(controlId));
 }
 
 void PictureBox::boundsChanged()
@@ -230,7 +233,6 @@ void PictureBox::mouseUp(UINT message, WPARAM wParam, LPARAM lParam)
         onMouseUp(event);
     }
 }
-
 
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

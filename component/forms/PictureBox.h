@@ -7,10 +7,10 @@
 #include "Control.h"
 #include "FormChild.h"
 #include "Gdi.h"
+#include "Window.h"
 #include "core/PixelRaster.h"
 #include "core/SurfaceScale.h"
 #include "core/Values.h"
-#include "Window.h"
 
 #include <functional>
 #include <vector>
@@ -27,7 +27,6 @@ public:
 
     // Creates the window in parent at the given twips rectangle.
     bool create(HWND parent, const TwipsRect& bounds, int controlId = 0);
-
 
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour c);

@@ -2,8 +2,8 @@
 // A picture box as the painters' drawing surface. The box is repainted once
 // when the surface goes, not after every band.
 
-#include "core/DrawingSurface.h"
 #include "PictureBox.h"
+#include "core/DrawingSurface.h"
 
 namespace quillnote::forms {
 

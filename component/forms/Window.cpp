@@ -2,7 +2,6 @@
 
 #include "win/Text.h"
 
-
 namespace quillnote::forms {
 
 HINSTANCE thisModule()

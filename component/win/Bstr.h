@@ -33,8 +33,7 @@ public:
     {
         Bstr out;
         if (!text.empty())
-            out.str_ = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                         static_cast<UINT>(text.size()));
+            out.str_ = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), static_cast<UINT>(text.size()));
         out.failed_ = !text.empty() && out.str_ == nullptr;
         return out;
     }

@@ -14,8 +14,9 @@ namespace quillnote::win {
 inline void reportFailure(const char* what, const char* file, int line, HRESULT hr) noexcept
 {
     wchar_t text[512];
-    const int written = std::swprintf(text, sizeof(text) / sizeof(text[0]), L"Quillnote: %hs failed (0x%08lX) at %hs:%d\n",
-                                      what ? what : "", static_cast<unsigned long>(hr), file ? file : "", line);
+    const int written =
+        std::swprintf(text, sizeof(text) / sizeof(text[0]), L"Quillnote: %hs failed (0x%08lX) at %hs:%d\n",
+                      what ? what : "", static_cast<unsigned long>(hr), file ? file : "", line);
     if (written > 0)
         OutputDebugStringW(text);
 }

@@ -3,9 +3,9 @@
 
 #include "DemoWindow.h"
 
+#include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 namespace {
 

@@ -9,9 +9,9 @@ namespace quillnote::demo {
 
 // The values of the platform's message-box constants that the option
 // buttons are captioned with, by index in their group.
-constexpr std::array<std::int16_t, 5> IconValues = {0, 16, 32, 48, 64}; // None, vbCritical ... vbInformation
+constexpr std::array<std::int16_t, 5> IconValues = {0, 16, 32, 48, 64};     // None, vbCritical ... vbInformation
 constexpr std::array<std::int16_t, 6> ButtonSetValues = {0, 1, 2, 3, 4, 5}; // vbOkOnly ... vbRetryCancel
-constexpr std::array<std::int16_t, 3> DefaultButtonValues = {0, 256, 512}; // vbDefaultButton1 ... 3
+constexpr std::array<std::int16_t, 3> DefaultButtonValues = {0, 256, 512};  // vbDefaultButton1 ... 3
 
 struct OptionGroups {
     std::array<bool, 5> icon{};

@@ -22,7 +22,7 @@ TEST(ButtonsComposition, SumOfTheFirstSelectedMemberOfEachGroup)
     EXPECT_EQ(composeButtons(select(0, 0, 0)), 0);
     EXPECT_EQ(composeButtons(select(2, 4, 1)), 292); // vbQuestion + vbYesNo + vbDefaultButton2
     EXPECT_EQ(composeButtons(select(4, 5, 2)), 581); // vbInformation + vbRetryCancel + vbDefaultButton3
-    EXPECT_EQ(composeButtons(select(1, 2, -1)), 18);  // a group without a selection adds nothing
+    EXPECT_EQ(composeButtons(select(1, 2, -1)), 18); // a group without a selection adds nothing
     EXPECT_EQ(composeButtons(OptionGroups{}), 0);
 
     OptionGroups several = select(4, 5, 2);

@@ -26,7 +26,7 @@ constexpr int ButtonHeight = 375;
 constexpr int OptionHeight = 255;
 constexpr int CheckHeight = 255;
 constexpr int SwatchHeight = 285;
-constexpr int SelectorHeight = 240; // value boxes and their up-downs
+constexpr int SelectorHeight = 240;  // value boxes and their up-downs
 constexpr int DirectionHeight = 255; // GradientDirection's value box and up-down
 
 constexpr ControlRow Table[] = {
@@ -96,7 +96,8 @@ constexpr ControlRow Table[] = {
     {C::SolidColorHeading, K::CheckBox, Appearance, u"SolidColorHeading", 3420, 1155, 1620, CheckHeight, 29, 0},
     {C::pControlBox, K::CheckBox, Appearance, u"ControlBox", 5325, 1155, 1080, CheckHeight, 30, 0},
     {C::GradientPaint, K::CheckBox, Appearance, u"GradientPaint", 120, 1440, 1335, CheckHeight, 31, 0},
-    {C::GradientDirectionLabel, K::Label, Appearance, u"GradientDirection:", 1740, 1440, 1275, LabelHeight, NoTabIndex, 0},
+    {C::GradientDirectionLabel, K::Label, Appearance, u"GradientDirection:", 1740, 1440, 1275, LabelHeight, NoTabIndex,
+     0},
     {C::GradientDirection, K::ValueBox, Appearance, u"1", 3090, 1440, 270, DirectionHeight, NoTabIndex, 0},
     {C::DirectionUpDown, K::UpDown, Appearance, u"", 3360, 1440, 240, DirectionHeight, 32, 0},
     {C::DirectionDesc, K::Label, Appearance, u"Top to Bottom (Default)", 3675, 1440, 2400, LabelHeight, NoTabIndex, 0},
@@ -107,7 +108,8 @@ constexpr ControlRow Table[] = {
     {C::StartUpPositionLabel, K::Label, Presentation, u"StartUpPosition:", 120, 570, 1215, LabelHeight, NoTabIndex, 0},
     {C::SPosition, K::ValueBox, Presentation, u"2", 1335, 570, 180, SelectorHeight, NoTabIndex, 0},
     {C::PositionUpDown, K::UpDown, Presentation, u"", 1515, 570, 240, SelectorHeight, 35, 0},
-    {C::PositionDesc, K::Label, Presentation, u"Center of screen (default)", 1830, 570, 1815, LabelHeight, NoTabIndex, 0},
+    {C::PositionDesc, K::Label, Presentation, u"Center of screen (default)", 1830, 570, 1815, LabelHeight, NoTabIndex,
+     0},
     {C::LeftLabel, K::Label, Presentation, u"Left:", 120, 870, 375, LabelHeight, NoTabIndex, 0},
     {C::LeftPos, K::TextBox, Presentation, u"0", 510, 840, 555, TextHeight, 36, MultiLine | RightAligned},
     // The position up-downs are no Tab stops: their text boxes, just before

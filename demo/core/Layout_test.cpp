@@ -69,9 +69,12 @@ TEST(Layout, SwatchesAndUpDownsSitRightBesideTheirFields)
         EXPECT_EQ(clientRectOf(field.swatch).top, clientRectOf(field.textBox).top);
         EXPECT_GE(clientRectOf(field.arrow).left, clientRectOf(field.swatch).right());
     }
-    const std::pair<C, C> buddies[] = {{C::HeadingType, C::TypeUpDown}, {C::TextAlignment, C::AlignUpDown},
-                                       {C::GradientDirection, C::DirectionUpDown}, {C::SPosition, C::PositionUpDown},
-                                       {C::LeftPos, C::LeftUpDown}, {C::TopPos, C::TopUpDown}};
+    const std::pair<C, C> buddies[] = {{C::HeadingType, C::TypeUpDown},
+                                       {C::TextAlignment, C::AlignUpDown},
+                                       {C::GradientDirection, C::DirectionUpDown},
+                                       {C::SPosition, C::PositionUpDown},
+                                       {C::LeftPos, C::LeftUpDown},
+                                       {C::TopPos, C::TopUpDown}};
     for (const auto& [buddy, upDown] : buddies) {
         EXPECT_EQ(clientRectOf(upDown).left, clientRectOf(buddy).right()) << nameOf(upDown);
         EXPECT_EQ(clientRectOf(upDown).top, clientRectOf(buddy).top) << nameOf(upDown);
@@ -80,22 +83,58 @@ TEST(Layout, SwatchesAndUpDownsSitRightBesideTheirFields)
 
 TEST(Layout, TabOrderAndTabStops)
 {
-    const std::vector<C> expected = {
-        C::Message, C::Title, C::IconOption0, C::IconOption1, C::IconOption2, C::IconOption3, C::IconOption4,
-        C::ButtonOption0, C::ButtonOption1, C::ButtonOption2, C::ButtonOption3, C::ButtonOption4, C::ButtonOption5,
-        C::DefaultOption0, C::DefaultOption1, C::DefaultOption2, C::BackColorHeading, C::DownArrow0,
-        C::ForeColorHeading, C::DownArrow3, C::BackColorBody, C::DownArrow1, C::ForeColorBody, C::DownArrow4,
-        C::BackColorButtons, C::DownArrow2, C::TypeUpDown, C::AlignUpDown, C::SolidColorHeading, C::pControlBox,
-        C::GradientPaint, C::DirectionUpDown, C::KeepOnTop, C::SoundBeep, C::PositionUpDown, C::LeftPos,
-        C::LeftUpDown, C::TopPos, C::TopUpDown, C::pMoveable, C::Modal, C::TimerSeconds, C::ShowButton,
-        C::ResetButton, C::ExitButton};
+    const std::vector<C> expected = {C::Message,
+                                     C::Title,
+                                     C::IconOption0,
+                                     C::IconOption1,
+                                     C::IconOption2,
+                                     C::IconOption3,
+                                     C::IconOption4,
+                                     C::ButtonOption0,
+                                     C::ButtonOption1,
+                                     C::ButtonOption2,
+                                     C::ButtonOption3,
+                                     C::ButtonOption4,
+                                     C::ButtonOption5,
+                                     C::DefaultOption0,
+                                     C::DefaultOption1,
+                                     C::DefaultOption2,
+                                     C::BackColorHeading,
+                                     C::DownArrow0,
+                                     C::ForeColorHeading,
+                                     C::DownArrow3,
+                                     C::BackColorBody,
+                                     C::DownArrow1,
+                                     C::ForeColorBody,
+                                     C::DownArrow4,
+                                     C::BackColorButtons,
+                                     C::DownArrow2,
+                                     C::TypeUpDown,
+                                     C::AlignUpDown,
+                                     C::SolidColorHeading,
+                                     C::pControlBox,
+                                     C::GradientPaint,
+                                     C::DirectionUpDown,
+                                     C::KeepOnTop,
+                                     C::SoundBeep,
+                                     C::PositionUpDown,
+                                     C::LeftPos,
+                                     C::LeftUpDown,
+                                     C::TopPos,
+                                     C::TopUpDown,
+                                     C::pMoveable,
+                                     C::Modal,
+                                     C::TimerSeconds,
+                                     C::ShowButton,
+                                     C::ResetButton,
+                                     C::ExitButton};
     EXPECT_EQ(tabOrder(), expected);
     std::set<int> indexes;
     for (const ControlRow& row : controlTable()) {
         if (row.tabIndex != NoTabIndex)
             EXPECT_TRUE(indexes.insert(row.tabIndex).second) << "tab index " << row.tabIndex << " twice";
-        const bool skipped = row.kind == ControlKind::ArrowButton || row.control == C::LeftUpDown ||
-                             row.control == C::TopUpDown;
+        const bool skipped =
+            row.kind == ControlKind::ArrowButton || row.control == C::LeftUpDown || row.control == C::TopUpDown;
         EXPECT_EQ(row.has(ControlOption::NoTabStop), skipped) << nameOf(row.control);
         EXPECT_EQ(row.has(ControlOption::DefaultButton), row.control == C::ShowButton) << nameOf(row.control);
     }

@@ -8,8 +8,7 @@ namespace quillnote::demo {
 std::int32_t arrowKeyStep(std::int32_t value, const UpDownRange& range, ArrowKey key)
 {
     if (key == ArrowKey::Up)
-        return value < range.max ? (value > range.max - range.increment ? range.max : value + range.increment)
-                                 : value;
+        return value < range.max ? (value > range.max - range.increment ? range.max : value + range.increment) : value;
     return range.min < value ? (value < range.min + range.increment ? range.min : value - range.increment) : value;
 }
 

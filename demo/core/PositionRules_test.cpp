@@ -21,9 +21,9 @@ TEST(PositionRules, SettledValueIsWhatTheTextSaysWithinTheRange)
     const struct {
         std::u16string_view text;
         std::int32_t value;
-    } cases[] = {{u"-30", 0},      {u"99999", 12000}, {u"-0.4", 0},  {u"300", 300},     {u"0300", 300},
-                 {u"100.5", 100},  {u"101.5", 102},   {u"&H100", 256}, {u"abc", 0},    {u"", 0},
-                 {u"1e400", 345},  {u"&H123456789", 345}}; // unreadable: keeps the value it had
+    } cases[] = {{u"-30", 0},     {u"99999", 12000},    {u"-0.4", 0},    {u"300", 300}, {u"0300", 300},
+                 {u"100.5", 100}, {u"101.5", 102},      {u"&H100", 256}, {u"abc", 0},   {u"", 0},
+                 {u"1e400", 345}, {u"&H123456789", 345}}; // unreadable: keeps the value it had
     for (const auto& c : cases)
         EXPECT_EQ(settledValue(c.text, TopRange, 345), c.value) << std::string(c.text.begin(), c.text.end());
 }

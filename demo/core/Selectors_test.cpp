@@ -25,14 +25,11 @@ TEST(Selectors, RangesAndDescriptionsOfTheFourSelectors)
               (V{u"(none)", u"Left Justify (Default)", u"Right Justify", u"Center", u"(none)"}));
     EXPECT_EQ(descriptions(Selector::HeadingType), (V{u"(none)", u"Flat (Default)", u"3D", u"(none)"}));
     EXPECT_EQ(descriptions(Selector::Direction),
-              (V{u"(none)",
-                 u"Top to Bottom (Default)", u"Bottom to Top", u"Left to Right", u"Right to Left",
-                 u"Diamond, Center, Fade Out", u"Diamond, Center, Fade In",
-                 u"Circle, Center, Fade Out", u"Circle, Center, Fade In",
-                 u"Circle, Top Left, Fade Out", u"Circle, Top Left, Fade In",
-                 u"Circle, Top Right, Fade Out", u"Circle, Top Right, Fade In",
-                 u"Circle, Bottom Left, Fade Out", u"Circle, Bottom Left, Fade In",
-                 u"Circle, Bottom Right, Fade Out", u"Circle, Bottom Right, Fade In",
+              (V{u"(none)", u"Top to Bottom (Default)", u"Bottom to Top", u"Left to Right", u"Right to Left",
+                 u"Diamond, Center, Fade Out", u"Diamond, Center, Fade In", u"Circle, Center, Fade Out",
+                 u"Circle, Center, Fade In", u"Circle, Top Left, Fade Out", u"Circle, Top Left, Fade In",
+                 u"Circle, Top Right, Fade Out", u"Circle, Top Right, Fade In", u"Circle, Bottom Left, Fade Out",
+                 u"Circle, Bottom Left, Fade In", u"Circle, Bottom Right, Fade Out", u"Circle, Bottom Right, Fade In",
                  u"(none)"}));
     EXPECT_EQ(selectorRange(Selector::Position).initial, 2);
     EXPECT_EQ(selectorRange(Selector::Direction).initial, 1);

@@ -59,13 +59,20 @@ ShowConversion convertForShow(const ControlValues& controls)
 std::u16string_view fieldName(Control field)
 {
     switch (field) {
-    case Control::BackColorHeading: return u"BackColorHeading";
-    case Control::BackColorBody: return u"BackColorBody";
-    case Control::BackColorButtons: return u"BackColorButtons";
-    case Control::ForeColorHeading: return u"ForeColorHeading";
-    case Control::ForeColorBody: return u"ForeColorBody";
-    case Control::TimerSeconds: return u"TimerSeconds";
-    default: return {};
+    case Control::BackColorHeading:
+        return u"BackColorHeading";
+    case Control::BackColorBody:
+        return u"BackColorBody";
+    case Control::BackColorButtons:
+        return u"BackColorButtons";
+    case Control::ForeColorHeading:
+        return u"ForeColorHeading";
+    case Control::ForeColorBody:
+        return u"ForeColorBody";
+    case Control::TimerSeconds:
+        return u"TimerSeconds";
+    default:
+        return {};
     }
 }
 

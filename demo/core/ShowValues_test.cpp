@@ -32,8 +32,8 @@ TEST(ShowValues, CheckBoxesGiveAutomationBooleansAndColoursTheirPattern)
 
 TEST(ShowValues, TimerSecondsRoundsHalvesToEven)
 {
-    const std::pair<std::u16string, std::int16_t> cases[] = {{u"2.5", 2}, {u"3.5", 4}, {u"", 0}, {u"soon", 0},
-                                                             {u"-5", -5}, {u"1e1", 10}};
+    const std::pair<std::u16string, std::int16_t> cases[] = {{u"2.5", 2},  {u"3.5", 4}, {u"", 0},
+                                                             {u"soon", 0}, {u"-5", -5}, {u"1e1", 10}};
     for (const auto& [text, seconds] : cases) {
         ControlValues controls = startUp();
         controls.timerSecondsText = text;

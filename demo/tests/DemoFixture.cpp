@@ -34,8 +34,8 @@ void DemoFixture::SetUp()
     // The watchdog: past the limit it asks the test thread's windows to
     // close, and a little later ends the program.
     const DWORD testThread = GetCurrentThreadId();
-    watchdog_ = std::make_unique<quillnote::test::Watchdog>(
-        TestLimitMs, [testThread, closing = false]() mutable -> DWORD {
+    watchdog_ =
+        std::make_unique<quillnote::test::Watchdog>(TestLimitMs, [testThread, closing = false]() mutable -> DWORD {
             if (closing)
                 quillnote::test::endProgram("the test did not end when its windows were asked to close");
             closing = true;

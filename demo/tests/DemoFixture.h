@@ -12,8 +12,8 @@
 #include "TestWindows.h"
 #include "Watchdog.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>

@@ -34,8 +34,8 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        const bool known = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-                           IsEqualIID(iid, IID__Quillnote);
+        const bool known =
+            IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID__Quillnote);
         *out = known ? static_cast<_Quillnote*>(this) : nullptr;
         if (known)
             AddRef();
@@ -66,19 +66,19 @@ public:
         return S_OK;
     }
 
-#define QUILLNOTE_FAKE_PROPERTY(Name, Type)                                                       \
-    HRESULT STDMETHODCALLTYPE get_##Name(Type* value) override                                   \
-    {                                                                                             \
-        *value = Name##_;                                                                         \
-        return S_OK;                                                                              \
-    }                                                                                             \
-    HRESULT STDMETHODCALLTYPE put_##Name(Type value) override                                    \
-    {                                                                                             \
-        Name##_ = value;                                                                          \
-        calls.push_back(std::wstring(L## #Name) + L"=" +                                          \
-                        std::to_wstring(static_cast<std::make_signed_t<Type>>(value)));          \
-        return S_OK;                                                                              \
-    }                                                                                             \
+#define QUILLNOTE_FAKE_PROPERTY(Name, Type)                                                                            \
+    HRESULT STDMETHODCALLTYPE get_##Name(Type* value) override                                                         \
+    {                                                                                                                  \
+        *value = Name##_;                                                                                              \
+        return S_OK;                                                                                                   \
+    }                                                                                                                  \
+    HRESULT STDMETHODCALLTYPE put_##Name(Type value) override                                                          \
+    {                                                                                                                  \
+        Name##_ = value;                                                                                               \
+        calls.push_back(std::wstring(L## #Name) + L"=" +                                                               \
+                        std::to_wstring(static_cast<std::make_signed_t<Type>>(value)));                                \
+        return S_OK;                                                                                                   \
+    }                                                                                                                  \
     Type Name##_{};
 
     QUILLNOTE_FAKE_PROPERTY(BackColorBody, OLE_COLOR)

@@ -22,8 +22,8 @@ TEST_F(Keyboard, EnterInTheMessageStartsANewLine)
 TEST_F(Keyboard, EnterElsewherePressesShowMessageOrTheFocusedButton)
 {
     int shows = 0;
-    for (C control : {C::Title, C::BackColorBody, C::LeftPos, C::TimerSeconds, C::KeepOnTop, C::ButtonOption0,
-                      C::TypeUpDown}) {
+    for (C control :
+         {C::Title, C::BackColorBody, C::LeftPos, C::TimerSeconds, C::KeepOnTop, C::ButtonOption0, C::TypeUpDown}) {
         SCOPED_TRACE(static_cast<int>(control));
         focus(control);
         ASSERT_TRUE(window_->showIsDefault());
@@ -67,12 +67,15 @@ TEST_F(Keyboard, TabVisitsTheControlsInTabOrder)
 {
     click(C::ButtonOption3); // an option group is reached at its selected member
     focus(C::Title);
-    const C expected[] = {
-        C::IconOption0, C::ButtonOption3, C::DefaultOption0, C::BackColorHeading, C::ForeColorHeading,
-        C::BackColorBody, C::ForeColorBody, C::BackColorButtons, C::TypeUpDown, C::AlignUpDown,
-        C::SolidColorHeading, C::pControlBox, C::GradientPaint, C::DirectionUpDown, C::KeepOnTop, C::SoundBeep,
-        C::PositionUpDown, C::LeftPos, C::TopPos, C::pMoveable, C::Modal, C::TimerSeconds, C::ShowButton,
-        C::ResetButton, C::ExitButton, C::Message, C::IconOption0};
+    const C expected[] = {C::IconOption0,      C::ButtonOption3,     C::DefaultOption0,
+                          C::BackColorHeading, C::ForeColorHeading,  C::BackColorBody,
+                          C::ForeColorBody,    C::BackColorButtons,  C::TypeUpDown,
+                          C::AlignUpDown,      C::SolidColorHeading, C::pControlBox,
+                          C::GradientPaint,    C::DirectionUpDown,   C::KeepOnTop,
+                          C::SoundBeep,        C::PositionUpDown,    C::LeftPos,
+                          C::TopPos,           C::pMoveable,         C::Modal,
+                          C::TimerSeconds,     C::ShowButton,        C::ResetButton,
+                          C::ExitButton,       C::Message,           C::IconOption0};
     for (C next : expected) {
         const C at = focused();
         pressKey(at, VK_TAB);

@@ -111,8 +111,8 @@ TEST_F(LayoutOnScreen, SwatchesArrowsValueBoxesFramesAndButtonsAppearThere)
         EXPECT_EQ(shot.at(box.left - 1, (box.top + box.bottom) / 2), face) << static_cast<int>(valueBox);
     }
     // Each frame's etched edge runs down its left side, on the window's face.
-    for (C frame : {C::IconFrame, C::ButtonFrame, C::DefaultFrame, C::AppearanceFrame, C::PresentationFrame,
-                    C::BehaviorFrame}) {
+    for (C frame :
+         {C::IconFrame, C::ButtonFrame, C::DefaultFrame, C::AppearanceFrame, C::PresentationFrame, C::BehaviorFrame}) {
         const RECT rect = designPixels(frame);
         const int y = (rect.top + rect.bottom) / 2;
         EXPECT_EQ(shot.at(rect.left, y), GetSysColor(COLOR_BTNSHADOW)) << static_cast<int>(frame);

@@ -12,12 +12,22 @@ class NumericFields : public DemoFixture {};
 
 TEST_F(NumericFields, DirectionUpDownShowsItsTextsInOrderAndStopsAt16)
 {
-    const wchar_t* expected[] = {
-        L"Bottom to Top", L"Left to Right", L"Right to Left", L"Diamond, Center, Fade Out",
-        L"Diamond, Center, Fade In", L"Circle, Center, Fade Out", L"Circle, Center, Fade In",
-        L"Circle, Top Left, Fade Out", L"Circle, Top Left, Fade In", L"Circle, Top Right, Fade Out",
-        L"Circle, Top Right, Fade In", L"Circle, Bottom Left, Fade Out", L"Circle, Bottom Left, Fade In",
-        L"Circle, Bottom Right, Fade Out", L"Circle, Bottom Right, Fade In", L"Circle, Bottom Right, Fade In"};
+    const wchar_t* expected[] = {L"Bottom to Top",
+                                 L"Left to Right",
+                                 L"Right to Left",
+                                 L"Diamond, Center, Fade Out",
+                                 L"Diamond, Center, Fade In",
+                                 L"Circle, Center, Fade Out",
+                                 L"Circle, Center, Fade In",
+                                 L"Circle, Top Left, Fade Out",
+                                 L"Circle, Top Left, Fade In",
+                                 L"Circle, Top Right, Fade Out",
+                                 L"Circle, Top Right, Fade In",
+                                 L"Circle, Bottom Left, Fade Out",
+                                 L"Circle, Bottom Left, Fade In",
+                                 L"Circle, Bottom Right, Fade Out",
+                                 L"Circle, Bottom Right, Fade In",
+                                 L"Circle, Bottom Right, Fade In"};
     for (int click = 0; click < 16; ++click) {
         clickUpDown(C::DirectionUpDown, true);
         EXPECT_EQ(text(C::GradientDirection), std::to_wstring(std::min(click + 2, 16)));

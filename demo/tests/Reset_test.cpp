@@ -113,7 +113,7 @@ TEST_F(ResetAndExit, ExitButtonAndCloseBoxEndTheProgram)
 
 TEST_F(ResetAndExit, EscapeInAnyControlEndsTheProgram)
 {
-    const C controls[] = {C::Message, C::Title, C::IconOption0, C::BackColorHeading, C::TypeUpDown,
+    const C controls[] = {C::Message,       C::Title,   C::IconOption0,  C::BackColorHeading, C::TypeUpDown,
                           C::GradientPaint, C::LeftPos, C::TimerSeconds, C::ExitButton};
     for (C control : controls) {
         SCOPED_TRACE(static_cast<int>(control));

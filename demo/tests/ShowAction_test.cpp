@@ -17,12 +17,26 @@ TEST_F(ShowAction, StartUpValuesWrittenInOrderThenMsgBoxOnOneObject)
 {
     EXPECT_EQ(created_, 0) << "not before the first Show";
     click(C::ShowButton);
-    const std::vector<std::wstring> expected = {
-        L"BackColorHeading=-2147483646", L"BackColorBody=-2147483633", L"BackColorButtons=-2147483633",
-        L"ForeColorHeading=-2147483634", L"ForeColorBody=-2147483630", L"GradientPaint=0",
-        L"GradientDirection=1", L"HeadingType=0", L"TextAlignment=0", L"SolidColorHeading=0", L"ControlBox=-1",
-        L"KeepOnTop=-1", L"SoundBeep=-1", L"StartUpPosition=2", L"Left=0", L"Top=0", L"Moveable=0", L"Modal=-1",
-        L"TimerSeconds=0", L"MsgBox"};
+    const std::vector<std::wstring> expected = {L"BackColorHeading=-2147483646",
+                                                L"BackColorBody=-2147483633",
+                                                L"BackColorButtons=-2147483633",
+                                                L"ForeColorHeading=-2147483634",
+                                                L"ForeColorBody=-2147483630",
+                                                L"GradientPaint=0",
+                                                L"GradientDirection=1",
+                                                L"HeadingType=0",
+                                                L"TextAlignment=0",
+                                                L"SolidColorHeading=0",
+                                                L"ControlBox=-1",
+                                                L"KeepOnTop=-1",
+                                                L"SoundBeep=-1",
+                                                L"StartUpPosition=2",
+                                                L"Left=0",
+                                                L"Top=0",
+                                                L"Moveable=0",
+                                                L"Modal=-1",
+                                                L"TimerSeconds=0",
+                                                L"MsgBox"};
     EXPECT_EQ(fake_.calls, expected);
     EXPECT_EQ(fake_.message, L"Test Message");
     EXPECT_EQ(fake_.buttons, 0);
@@ -79,8 +93,8 @@ TEST_F(ShowAction, TimerSecondsAndColourTexts)
 
 TEST_F(ShowAction, CheckBoxesAndSelectorsReachTheirProperties)
 {
-    for (C box : {C::GradientPaint, C::SolidColorHeading, C::pControlBox, C::KeepOnTop, C::SoundBeep, C::pMoveable,
-                  C::Modal})
+    for (C box :
+         {C::GradientPaint, C::SolidColorHeading, C::pControlBox, C::KeepOnTop, C::SoundBeep, C::pMoveable, C::Modal})
         click(box);
     for (int i = 0; i < 6; ++i)
         clickUpDown(C::DirectionUpDown, true);
@@ -89,9 +103,10 @@ TEST_F(ShowAction, CheckBoxesAndSelectorsReachTheirProperties)
     clickUpDown(C::PositionUpDown, false);
     click(C::ShowButton);
     const std::pair<const wchar_t*, const wchar_t*> writes[] = {
-        {L"GradientPaint", L"-1"}, {L"SolidColorHeading", L"-1"}, {L"ControlBox", L"0"}, {L"KeepOnTop", L"0"},
-        {L"SoundBeep", L"0"}, {L"Moveable", L"-1"}, {L"Modal", L"0"}, {L"GradientDirection", L"7"},
-        {L"HeadingType", L"1"}, {L"TextAlignment", L"1"}, {L"StartUpPosition", L"1"}};
+        {L"GradientPaint", L"-1"}, {L"SolidColorHeading", L"-1"}, {L"ControlBox", L"0"},
+        {L"KeepOnTop", L"0"},      {L"SoundBeep", L"0"},          {L"Moveable", L"-1"},
+        {L"Modal", L"0"},          {L"GradientDirection", L"7"},  {L"HeadingType", L"1"},
+        {L"TextAlignment", L"1"},  {L"StartUpPosition", L"1"}};
     for (const auto& [name, value] : writes)
         EXPECT_EQ(fake_.lastWrite(name), value) << std::wstring(name);
 }

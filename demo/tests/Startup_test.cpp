@@ -46,11 +46,11 @@ TEST_F(StartUp, ControlsInTheirStartUpState)
     EXPECT_FALSE(window_->showIsDefault());
     EXPECT_FALSE(GetWindowLongPtrW(hwnd(C::ShowButton), GWL_STYLE) & BS_DEFPUSHBUTTON);
 
-    for (C on : {C::IconOption0, C::ButtonOption0, C::DefaultOption0, C::pControlBox, C::KeepOnTop, C::SoundBeep,
-                 C::Modal})
+    for (C on :
+         {C::IconOption0, C::ButtonOption0, C::DefaultOption0, C::pControlBox, C::KeepOnTop, C::SoundBeep, C::Modal})
         EXPECT_TRUE(checked(on)) << static_cast<int>(on);
-    for (C off : {C::IconOption4, C::ButtonOption1, C::DefaultOption2, C::GradientPaint, C::SolidColorHeading,
-                  C::pMoveable})
+    for (C off :
+         {C::IconOption4, C::ButtonOption1, C::DefaultOption2, C::GradientPaint, C::SolidColorHeading, C::pMoveable})
         EXPECT_FALSE(checked(off)) << static_cast<int>(off);
 
     const COLORREF swatches[] = {GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_BTNFACE),

@@ -1,7 +1,7 @@
 #include "AlignedTextBox.h"
 
-#include "forms/Gdi.h"
 #include "Text.h"
+#include "forms/Gdi.h"
 
 #include <algorithm>
 

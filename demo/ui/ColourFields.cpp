@@ -9,8 +9,7 @@ namespace quillnote::demo {
 
 ColourFields::ColourFields(const ControlSet& controls, const DemoServices& services)
     : controls_(controls), services_(services)
-{
-}
+{}
 
 void ColourFields::create()
 {
@@ -81,8 +80,7 @@ void ColourFields::runChooser(int i)
     Field& field = fields_[i];
     // A text without a 32-bit value starts the chooser on the colour that
     // its swatch still shows.
-    const Colour initial =
-        readInt32(textOf(field.text.hwnd())).value_or(static_cast<Colour>(field.colour));
+    const Colour initial = readInt32(textOf(field.text.hwnd())).value_or(static_cast<Colour>(field.colour));
     const Colour chosen = services_.chooseColour(GetParent(field.text.hwnd()), initial);
     setText(field.text.hwnd(), decimalText(chosen));
     textChanged(i);

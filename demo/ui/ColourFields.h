@@ -6,8 +6,8 @@
 #include "AlignedTextBox.h"
 #include "ControlSet.h"
 #include "DemoServices.h"
-#include "forms/Gdi.h"
 #include "Layout.h"
+#include "forms/Gdi.h"
 
 #include <windows.h>
 

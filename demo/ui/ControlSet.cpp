@@ -91,8 +91,8 @@ bool ControlSet::create(HWND parent)
     units_ = forms::screenUnits();
     // Every control has the form layer's font.
     font_ = forms::createFont(forms::FontSpec{});
-    arrow_.reset(static_cast<HBITMAP>(LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDB_DOWN_ARROW), IMAGE_BITMAP,
-                                                 0, 0, LR_LOADMAP3DCOLORS)));
+    arrow_.reset(static_cast<HBITMAP>(
+        LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDB_DOWN_ARROW), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
 
     // A child window created first lies above the ones created later. The
     // frames come last so that they lie beneath the controls they hold, and

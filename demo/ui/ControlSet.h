@@ -4,8 +4,8 @@
 // up-down, placed in pixels converted from the table's twips.
 
 #include "ControlHook.h"
-#include "forms/Gdi.h"
 #include "Layout.h"
+#include "forms/Gdi.h"
 #include "forms/Units.h"
 
 #include <windows.h>

@@ -3,8 +3,8 @@
 
 #include "DemoWindow.h"
 
-#include "win/Steps.h"
 #include "Text.h"
+#include "win/Steps.h"
 
 namespace quillnote::demo {
 

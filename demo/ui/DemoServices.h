@@ -5,9 +5,9 @@
 // in their own, so that a Show can be checked without the component's dialog
 // and a colour chosen without the chooser.
 
-#include "win/ComPtr.h"
 #include "Quillnote.h"
 #include "core/Values.h"
+#include "win/ComPtr.h"
 
 #include <windows.h>
 

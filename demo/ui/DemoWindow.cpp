@@ -1,9 +1,9 @@
 #include "DemoWindow.h"
 
 #include "ResourceIds.h"
+#include "Text.h"
 #include "forms/Screen.h"
 #include "win/Steps.h"
-#include "Text.h"
 
 namespace quillnote::demo {
 
@@ -21,8 +21,7 @@ constexpr DWORD WindowExStyle = WS_EX_DLGMODALFRAME;
 
 DemoWindow::DemoWindow(DemoServices services)
     : services_(std::move(services)), colours_(controls_, services_), numeric_(controls_), show_(services_)
-{
-}
+{}
 
 // The window goes first, while every member that its messages reach is
 // still there.
@@ -43,12 +42,12 @@ bool DemoWindow::create()
         return false;
     SetWindowTextW(hwnd(), toWide(WindowCaption).c_str());
 
-    bigIcon_.reset(static_cast<HICON>(LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDI_QUILLNOTE_SAMPLE),
-                                                 IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                                 GetSystemMetrics(SM_CYICON), 0)));
-    smallIcon_.reset(static_cast<HICON>(LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDI_QUILLNOTE_SAMPLE),
-                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)));
+    bigIcon_.reset(
+        static_cast<HICON>(LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDI_QUILLNOTE_SAMPLE), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+    smallIcon_.reset(
+        static_cast<HICON>(LoadImageW(forms::thisModule(), MAKEINTRESOURCEW(IDI_QUILLNOTE_SAMPLE), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 

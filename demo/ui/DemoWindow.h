@@ -12,9 +12,9 @@
 #include "ControlHook.h"
 #include "ControlSet.h"
 #include "DemoServices.h"
-#include "forms/Gdi.h"
 #include "NumericFields.h"
 #include "ShowAction.h"
+#include "forms/Gdi.h"
 #include "forms/Window.h"
 
 #include <windows.h>

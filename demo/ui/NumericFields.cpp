@@ -100,10 +100,14 @@ void NumericFields::arrowKey(PositionField field, ArrowKey key)
 const AlignedTextBox* NumericFields::textBoxOf(Control control) const
 {
     switch (control) {
-    case Control::LeftPos: return &leftText_;
-    case Control::TopPos: return &topText_;
-    case Control::TimerSeconds: return &timerText_;
-    default: return nullptr;
+    case Control::LeftPos:
+        return &leftText_;
+    case Control::TopPos:
+        return &topText_;
+    case Control::TimerSeconds:
+        return &timerText_;
+    default:
+        return nullptr;
     }
 }
 

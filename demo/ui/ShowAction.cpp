@@ -1,7 +1,7 @@
 #include "ShowAction.h"
 
-#include "win/Bstr.h"
 #include "Text.h"
+#include "win/Bstr.h"
 
 #include <cstdio>
 #include <string_view>
@@ -16,9 +16,9 @@ VARIANT_BOOL variantBool(Flag flag) { return static_cast<VARIANT_BOOL>(flag); }
 std::wstring systemMessage(HRESULT result)
 {
     wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
     if (buffer)
         LocalFree(buffer);

@@ -3,10 +3,10 @@
 // object of the window (created on the first Show and reused), every
 // property written in order, and the MsgBox call.
 
-#include "win/ComPtr.h"
 #include "DemoServices.h"
 #include "Quillnote.h"
 #include "ShowValues.h"
+#include "win/ComPtr.h"
 
 #include <windows.h>
 

@@ -27,9 +27,6 @@ std::int32_t UpDown::value() const
     return static_cast<std::int32_t>(SendMessageW(upDown_, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
 }
 
-void UpDown::setValue(std::int32_t value)
-{
-    SendMessageW(upDown_, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
-}
+void UpDown::setValue(std::int32_t value) { SendMessageW(upDown_, UDM_SETPOS32, 0, static_cast<LPARAM>(value)); }
 
 } // namespace quillnote::demo

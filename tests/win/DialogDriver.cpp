@@ -71,8 +71,7 @@ void clickButton(const ButtonInfo& button) { PostMessageW(button.hwnd, BM_CLICK,
 
 DialogDriver::DialogDriver(Action first, DWORD limitMs)
     : watcher_(DialogClass, onView(std::move(first)), limitMs, &pressEscape)
-{
-}
+{}
 
 DialogDriver& DialogDriver::then(DWORD delayMs, Action step)
 {

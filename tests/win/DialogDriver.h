@@ -27,13 +27,13 @@ struct ButtonInfo {
 // What a test can see of a shown dialog.
 struct DialogView {
     HWND dialog = nullptr;
-    RECT rect = {};            // screen pixels, frame included
-    std::wstring heading;      // the dialog's window text
-    std::wstring message;      // the body's window text
-    HWND body = nullptr;       // the body picture box
+    RECT rect = {};       // screen pixels, frame included
+    std::wstring heading; // the dialog's window text
+    std::wstring message; // the body's window text
+    HWND body = nullptr;  // the body picture box
     HWND headingStrip = nullptr;
     std::vector<ButtonInfo> buttons; // visible buttons, left to right
-    HWND focus = nullptr;      // focused window of the dialog's thread
+    HWND focus = nullptr;            // focused window of the dialog's thread
     DWORD thread = 0;
 
     const ButtonInfo* button(const std::wstring& caption) const;

@@ -180,10 +180,10 @@ TEST(LibraryResources, TheChimeIsAShortStereoClip)
     EXPECT_EQ(std::memcmp(data + 8, "WAVE", 4), 0);
     const auto u16 = [&](size_t at) { return static_cast<unsigned>(data[at] | (data[at + 1] << 8)); };
     const auto u32 = [&](size_t at) { return u16(at) | (u16(at + 2) << 16); };
-    EXPECT_EQ(u16(20), 1u);      // PCM
-    EXPECT_EQ(u16(22), 2u);      // channels
-    EXPECT_EQ(u32(24), 22050u);  // samples per second
-    EXPECT_EQ(u16(34), 16u);     // bits per sample
+    EXPECT_EQ(u16(20), 1u);     // PCM
+    EXPECT_EQ(u16(22), 2u);     // channels
+    EXPECT_EQ(u32(24), 22050u); // samples per second
+    EXPECT_EQ(u16(34), 16u);    // bits per sample
     EXPECT_EQ(std::memcmp(data + 36, "data", 4), 0);
     EXPECT_EQ(u32(40), 80764u);
     EXPECT_EQ(size, 44u + 80764u);

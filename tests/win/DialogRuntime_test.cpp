@@ -3,8 +3,8 @@
 // and dragging. Pixels are read from the shown windows.
 
 #include "DialogTest.h"
-#include "forms/Gdi.h"
 #include "PeerProcess.h"
+#include "forms/Gdi.h"
 
 #include <cstdlib>
 #include <thread>
@@ -31,8 +31,8 @@ Pixel fromColorRef(COLORREF c) { return Pixel{GetRValue(c), GetGValue(c), GetBVa
     if (std::abs(got.r - want.r) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
         std::abs(got.b - want.b) <= tolerance)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got (" << got.r << ", " << got.g << ", " << got.b << "), want ("
-                                         << want.r << ", " << want.g << ", " << want.b << ") within " << tolerance;
+    return ::testing::AssertionFailure() << "got (" << got.r << ", " << got.g << ", " << got.b << "), want (" << want.r
+                                         << ", " << want.g << ", " << want.b << ") within " << tolerance;
 }
 
 int brightness(const Pixel& p) { return p.r + p.g + p.b; }
@@ -106,8 +106,10 @@ TEST_F(DialogRuntimeTest, BodyDarkensAwayFromTheStartOfEachLinearDirection)
     const struct {
         short direction;
         bool startAtTop, startAtBottom, startAtLeft, startAtRight;
-    } cases[] = {{1, true, false, false, false}, {2, false, true, false, false},
-                 {3, false, false, true, false},  {4, false, false, false, true}};
+    } cases[] = {{1, true, false, false, false},
+                 {2, false, true, false, false},
+                 {3, false, false, true, false},
+                 {4, false, false, false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "direction " << c.direction);
         box_->put_GradientDirection(c.direction);
@@ -359,8 +361,8 @@ TEST_F(DialogRuntimeTest, DraggingMovesTheDialogOnlyWhenMoveableAndOnlyFromItsSu
         RECT strip = {}, body = {};
         GetWindowRect(view.headingStrip, &strip);
         GetWindowRect(view.body, &body);
-        const POINT from = c.onHeadingStrip ? POINT{strip.right - 60, strip.top + 2}
-                                            : POINT{body.left + 4, body.bottom - 20};
+        const POINT from =
+            c.onHeadingStrip ? POINT{strip.right - 60, strip.top + 2} : POINT{body.left + 4, body.bottom - 20};
         std::thread mover([&] { dragOnScreen(from, 40, 30); });
         flushEvents(1200);
         mover.join();

@@ -2,10 +2,10 @@
 // of apartments that go, the chime, server locks, and what an unloaded
 // library leaves behind.
 
-#include "win/Bstr.h"
 #include "DialogDriver.h"
 #include "GuiObjects.h"
 #include "TestSupport.h"
+#include "win/Bstr.h"
 
 #include <thread>
 

@@ -2,9 +2,9 @@
 // program's manifest): COM may unload it whenever DllCanUnloadNow allows, so
 // an open modeless dialog must keep it loaded.
 
-#include "win/Bstr.h"
 #include "DialogDriver.h"
 #include "TestSupport.h"
+#include "win/Bstr.h"
 #include "win/ProcAddress.h"
 
 namespace quillnote::test {

@@ -59,8 +59,8 @@ TEST_F(MsgBoxTest, EnterPressesTheDefaultButtonWhichHasTheFocus)
         std::wstring focused;
         short code;
     } cases[] = {
-        {0, L"&OK", 1},           {4, L"&Yes", 6},           {4 + 256, L"&No", 7},
-        {3 + 512, L"Cancel", 2},  {2 + 256, L"&Retry", 4},   {1 + 512, L"&OK", 1}, // no third button: none is default
+        {0, L"&OK", 1},          {4, L"&Yes", 6},         {4 + 256, L"&No", 7},
+        {3 + 512, L"Cancel", 2}, {2 + 256, L"&Retry", 4}, {1 + 512, L"&OK", 1}, // no third button: none is default
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "Buttons " << c.buttons);
@@ -86,7 +86,8 @@ TEST_F(MsgBoxTest, AccessKeysPressTheirButtons)
     } cases[] = {{3, L'n', false, 7}, {3, L'Y', true, 6}, {2, L'i', false, 5}, {2, L'a', true, 3}, {5, L'r', false, 4}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "Buttons " << c.buttons << " key " << static_cast<char>(c.key));
-        DialogDriver driver([&](const DialogView& view) { typeChar(view.focus ? view.focus : view.dialog, c.key, c.alt); });
+        DialogDriver driver(
+            [&](const DialogView& view) { typeChar(view.focus ? view.focus : view.dialog, c.key, c.alt); });
         EXPECT_EQ(msgBox(L"Keys", c.buttons), c.code);
     }
 }
@@ -95,7 +96,8 @@ TEST_F(MsgBoxTest, EscapeReturnsCancelWhateverTheButtons)
 {
     for (short buttons : {short(0), short(4), short(2), short(6), short(15)}) {
         SCOPED_TRACE(testing::Message() << "Buttons " << buttons);
-        DialogDriver driver([&](const DialogView& view) { pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE); });
+        DialogDriver driver(
+            [&](const DialogView& view) { pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE); });
         EXPECT_EQ(msgBox(L"Esc", buttons), 2);
         EXPECT_FALSE(driver.timedOut());
     }
@@ -362,11 +364,13 @@ TEST_F(MsgBoxTest, BadInputNeverCrashesOrHangs)
         SCOPED_TRACE(c.name);
         RECT dialogRect = {};
         std::wstring message;
-        DialogDriver driver([&](const DialogView& view) {
-            dialogRect = view.rect;
-            message = view.message;
-            pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
-        }, 30000);
+        DialogDriver driver(
+            [&](const DialogView& view) {
+                dialogRect = view.rect;
+                message = view.message;
+                pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+            },
+            30000);
         EXPECT_EQ(msgBox(c.message, c.buttons), 2);
         EXPECT_TRUE(driver.sawDialog());
         EXPECT_FALSE(driver.timedOut());

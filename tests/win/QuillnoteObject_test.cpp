@@ -70,15 +70,30 @@ Snapshot vtableSnapshot(_Quillnote* q)
 }
 
 const wchar_t* const PropertyNames[19] = {
-    L"BackColorBody", L"BackColorButtons", L"BackColorHeading", L"ForeColorBody", L"ForeColorHeading",
-    L"GradientPaint", L"GradientDirection", L"HeadingType",    L"SolidColorHeading", L"TextAlignment",
-    L"Moveable",      L"KeepOnTop",         L"Modal",          L"TimerSeconds",      L"SoundBeep",
-    L"ControlBox",    L"StartUpPosition",   L"Top",            L"Left",
+    L"BackColorBody",
+    L"BackColorButtons",
+    L"BackColorHeading",
+    L"ForeColorBody",
+    L"ForeColorHeading",
+    L"GradientPaint",
+    L"GradientDirection",
+    L"HeadingType",
+    L"SolidColorHeading",
+    L"TextAlignment",
+    L"Moveable",
+    L"KeepOnTop",
+    L"Modal",
+    L"TimerSeconds",
+    L"SoundBeep",
+    L"ControlBox",
+    L"StartUpPosition",
+    L"Top",
+    L"Left",
 };
 
 // The VARIANT type a scripting client sees for each property.
 const VARTYPE PropertyTypes[19] = {
-    VT_I4, VT_I4, VT_I4, VT_I4, VT_I4, VT_BOOL, VT_I2, VT_I2, VT_BOOL, VT_I2,
+    VT_I4,   VT_I4,   VT_I4,   VT_I4, VT_I4,   VT_BOOL, VT_I2, VT_I2, VT_BOOL, VT_I2,
     VT_BOOL, VT_BOOL, VT_BOOL, VT_I2, VT_BOOL, VT_BOOL, VT_I2, VT_I4, VT_I4,
 };
 
@@ -107,10 +122,25 @@ TEST_F(QuillnoteObjectTest, NewObjectReadsTheDefaultsEarlyAndLateBound)
     auto q = create();
     ASSERT_TRUE(q);
     const LONG expected[19] = {
-        static_cast<LONG>(0x8000000F), static_cast<LONG>(0x8000000F), static_cast<LONG>(0x80000002),
-        static_cast<LONG>(0x80000012), static_cast<LONG>(0x8000000E),
-        VARIANT_FALSE, 1, 0, VARIANT_FALSE, 0, VARIANT_FALSE, VARIANT_TRUE, VARIANT_TRUE, 0,
-        VARIANT_TRUE, VARIANT_TRUE, 2, 0, 0,
+        static_cast<LONG>(0x8000000F),
+        static_cast<LONG>(0x8000000F),
+        static_cast<LONG>(0x80000002),
+        static_cast<LONG>(0x80000012),
+        static_cast<LONG>(0x8000000E),
+        VARIANT_FALSE,
+        1,
+        0,
+        VARIANT_FALSE,
+        0,
+        VARIANT_FALSE,
+        VARIANT_TRUE,
+        VARIANT_TRUE,
+        0,
+        VARIANT_TRUE,
+        VARIANT_TRUE,
+        2,
+        0,
+        0,
     };
     const Snapshot early = vtableSnapshot(q.get());
     const Snapshot late = lateBoundSnapshot(q.get());
@@ -127,19 +157,32 @@ TEST_F(QuillnoteObjectTest, NewObjectReadsTheDefaultsEarlyAndLateBound)
 HRESULT writeByVtable(_Quillnote* q, const wchar_t* name, LONG v)
 {
     const std::wstring n = name;
-    if (n == L"BackColorBody") return q->put_BackColorBody(static_cast<OLE_COLOR>(v));
-    if (n == L"BackColorButtons") return q->put_BackColorButtons(static_cast<OLE_COLOR>(v));
-    if (n == L"BackColorHeading") return q->put_BackColorHeading(static_cast<OLE_COLOR>(v));
-    if (n == L"ForeColorBody") return q->put_ForeColorBody(static_cast<OLE_COLOR>(v));
-    if (n == L"ForeColorHeading") return q->put_ForeColorHeading(static_cast<OLE_COLOR>(v));
-    if (n == L"GradientDirection") return q->put_GradientDirection(static_cast<short>(v));
-    if (n == L"HeadingType") return q->put_HeadingType(static_cast<short>(v));
-    if (n == L"TextAlignment") return q->put_TextAlignment(static_cast<short>(v));
-    if (n == L"StartUpPosition") return q->put_StartUpPosition(static_cast<short>(v));
-    if (n == L"TimerSeconds") return q->put_TimerSeconds(static_cast<short>(v));
-    if (n == L"Top") return q->put_Top(v);
-    if (n == L"Left") return q->put_Left(v);
-    if (n == L"Modal") return q->put_Modal(static_cast<VARIANT_BOOL>(v));
+    if (n == L"BackColorBody")
+        return q->put_BackColorBody(static_cast<OLE_COLOR>(v));
+    if (n == L"BackColorButtons")
+        return q->put_BackColorButtons(static_cast<OLE_COLOR>(v));
+    if (n == L"BackColorHeading")
+        return q->put_BackColorHeading(static_cast<OLE_COLOR>(v));
+    if (n == L"ForeColorBody")
+        return q->put_ForeColorBody(static_cast<OLE_COLOR>(v));
+    if (n == L"ForeColorHeading")
+        return q->put_ForeColorHeading(static_cast<OLE_COLOR>(v));
+    if (n == L"GradientDirection")
+        return q->put_GradientDirection(static_cast<short>(v));
+    if (n == L"HeadingType")
+        return q->put_HeadingType(static_cast<short>(v));
+    if (n == L"TextAlignment")
+        return q->put_TextAlignment(static_cast<short>(v));
+    if (n == L"StartUpPosition")
+        return q->put_StartUpPosition(static_cast<short>(v));
+    if (n == L"TimerSeconds")
+        return q->put_TimerSeconds(static_cast<short>(v));
+    if (n == L"Top")
+        return q->put_Top(v);
+    if (n == L"Left")
+        return q->put_Left(v);
+    if (n == L"Modal")
+        return q->put_Modal(static_cast<VARIANT_BOOL>(v));
     return E_INVALIDARG;
 }
 
@@ -194,8 +237,8 @@ TEST_F(QuillnoteObjectTest, SetterRulesAreTheSameEarlyAndLateBound)
         ASSERT_HRESULT_SUCCEEDED(writeByVtable(early.get(), c.name, c.written));
         EXPECT_EQ(readIndex(vtableSnapshot(early.get()), c.name), c.expected);
         // Late-bound with the smallest type a script would send (Integer).
-        VARIANT v = (c.written >= -32768 && c.written <= 32767) ? makeI2(static_cast<short>(c.written))
-                                                                : makeI4(c.written);
+        VARIANT v =
+            (c.written >= -32768 && c.written <= 32767) ? makeI2(static_cast<short>(c.written)) : makeI4(c.written);
         ASSERT_HRESULT_SUCCEEDED(late.put(c.name, v));
         EXPECT_EQ(readIndex(lateBoundSnapshot(lateObject.get()), c.name), c.expected);
     }
@@ -281,7 +324,8 @@ TEST_F(QuillnoteObjectTest, DefaultTitleRoundTripsAnyUtf16Text)
     std::vector<std::wstring> texts = {
         L"",
         L"Plain title",
-        L"\x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC \x65E5\x672C\x8A9E \x0627\x0644\x0639\x0631\x0628\x064A\x0629",
+        L"\x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC \x65E5\x672C\x8A9E "
+        L"\x0627\x0644\x0639\x0631\x0628\x064A\x0629",
         std::wstring(L"before\0after", 12),
         std::wstring(L"\xD83D\xDE00 surrogate pair and a lone \xD800 surrogate"),
         std::wstring(1024 * 1024 / sizeof(wchar_t), L'\x4E2D'),

@@ -71,8 +71,7 @@ protected:
                   L"{6E70B50F-2404-43CD-B0B6-D1A07624FF43}");
         EXPECT_EQ(stringValue(root, LibraryKey + L"\\1.0"), L"QuillnoteLib");
         EXPECT_EQ(stringValue(root, LibraryKey + L"\\1.0\\0\\" + ThisPlatform), componentPath());
-        EXPECT_EQ(stringValue(root, InterfaceKey + L"\\ProxyStubClsid32"),
-                  L"{00020424-0000-0000-C000-000000000046}");
+        EXPECT_EQ(stringValue(root, InterfaceKey + L"\\ProxyStubClsid32"), L"{00020424-0000-0000-C000-000000000046}");
     }
 
     Apartment apartment_;
@@ -151,9 +150,9 @@ TEST_F(RegistrationTest, UnregisteringKeepsTheOtherBitnessTypeLibrary)
     // The type library key is shared by both bitnesses of the library.
     const std::wstring otherKey = LibraryKey + L"\\1.0\\0\\" + OtherPlatform;
     win::UniqueRegKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, otherKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, otherKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr),
+        ERROR_SUCCESS);
     key.reset();
 
     ASSERT_HRESULT_SUCCEEDED(component_.callEntry("DllRegisterServer"));

@@ -69,8 +69,8 @@ HRESULT LateBound::get(const wchar_t* name, Variant& result) const
     if (FAILED(hr))
         return hr;
     DISPPARAMS params = {nullptr, nullptr, 0, 0};
-    return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params, result.get(),
-                           nullptr, nullptr);
+    return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params, result.get(), nullptr,
+                           nullptr);
 }
 
 HRESULT LateBound::put(const wchar_t* name, const VARIANT& value) const
@@ -82,8 +82,7 @@ HRESULT LateBound::put(const wchar_t* name, const VARIANT& value) const
     VARIANT arg = value;
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS params = {&arg, &named, 1, 1};
-    return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                           nullptr);
+    return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
 }
 
 HRESULT LateBound::call(const wchar_t* name, VARIANT* argsReversed, UINT count, Variant& result,

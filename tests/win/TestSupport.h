@@ -2,14 +2,14 @@
 // Helpers for the Windows tests: an apartment per test, the built library
 // loaded directly, and variants that clean up after themselves.
 
-#include "win/ComPtr.h"
 #include "Quillnote.h"
+#include "win/ComPtr.h"
 #include "win/UniqueHandle.h"
 #include "win/Variant.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <oleauto.h>
-#include <windows.h>
 
 #include <string>
 #include <string_view>

@@ -85,8 +85,8 @@ TestWindow::TestWindow(const wchar_t* caption, int x, int y, int width, int heig
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = TestWindowClass;
     RegisterClassW(&wc); // fails harmlessly once the class is there
-    hwnd_ = CreateWindowExW(0, TestWindowClass, caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
-                            nullptr, nullptr, wc.hInstance, nullptr);
+    hwnd_ = CreateWindowExW(0, TestWindowClass, caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height, nullptr,
+                            nullptr, wc.hInstance, nullptr);
 }
 
 TestWindow::~TestWindow()

@@ -27,16 +27,26 @@ struct PropertyRow {
 };
 
 const PropertyRow Properties[] = {
-    {L"BackColorBody", 0x68030013, Kind::Colour},   {L"BackColorButtons", 0x68030012, Kind::Colour},
-    {L"BackColorHeading", 0x68030011, Kind::Colour}, {L"ForeColorBody", 0x68030010, Kind::Colour},
-    {L"ForeColorHeading", 0x6803000F, Kind::Colour}, {L"GradientPaint", 0x6803000E, Kind::Bool},
-    {L"GradientDirection", 0x6803000D, Kind::Short}, {L"HeadingType", 0x6803000C, Kind::Short},
-    {L"SolidColorHeading", 0x6803000B, Kind::Bool},  {L"TextAlignment", 0x6803000A, Kind::Short},
-    {L"Moveable", 0x68030009, Kind::Bool},           {L"KeepOnTop", 0x68030008, Kind::Bool},
-    {L"Modal", 0x68030007, Kind::Bool},              {L"TimerSeconds", 0x68030006, Kind::Short},
-    {L"SoundBeep", 0x68030005, Kind::Bool},          {L"ControlBox", 0x68030004, Kind::Bool},
-    {L"StartUpPosition", 0x68030003, Kind::Short},   {L"Top", 0x68030002, Kind::Long},
-    {L"Left", 0x68030001, Kind::Long},               {L"DefaultTitle", 0x68030000, Kind::String},
+    {L"BackColorBody", 0x68030013, Kind::Colour},
+    {L"BackColorButtons", 0x68030012, Kind::Colour},
+    {L"BackColorHeading", 0x68030011, Kind::Colour},
+    {L"ForeColorBody", 0x68030010, Kind::Colour},
+    {L"ForeColorHeading", 0x6803000F, Kind::Colour},
+    {L"GradientPaint", 0x6803000E, Kind::Bool},
+    {L"GradientDirection", 0x6803000D, Kind::Short},
+    {L"HeadingType", 0x6803000C, Kind::Short},
+    {L"SolidColorHeading", 0x6803000B, Kind::Bool},
+    {L"TextAlignment", 0x6803000A, Kind::Short},
+    {L"Moveable", 0x68030009, Kind::Bool},
+    {L"KeepOnTop", 0x68030008, Kind::Bool},
+    {L"Modal", 0x68030007, Kind::Bool},
+    {L"TimerSeconds", 0x68030006, Kind::Short},
+    {L"SoundBeep", 0x68030005, Kind::Bool},
+    {L"ControlBox", 0x68030004, Kind::Bool},
+    {L"StartUpPosition", 0x68030003, Kind::Short},
+    {L"Top", 0x68030002, Kind::Long},
+    {L"Left", 0x68030001, Kind::Long},
+    {L"DefaultTitle", 0x68030000, Kind::String},
 };
 
 struct FuncDesc {
@@ -91,11 +101,21 @@ void expectColourType(ITypeInfo* info, const TYPEDESC& type)
 void expectKind(ITypeInfo* info, const TYPEDESC& type, Kind kind)
 {
     switch (kind) {
-    case Kind::Colour: expectColourType(info, type); break;
-    case Kind::Bool: EXPECT_EQ(type.vt, VT_BOOL); break;
-    case Kind::Short: EXPECT_EQ(type.vt, VT_I2); break;
-    case Kind::Long: EXPECT_EQ(type.vt, VT_I4); break;
-    case Kind::String: EXPECT_EQ(type.vt, VT_BSTR); break;
+    case Kind::Colour:
+        expectColourType(info, type);
+        break;
+    case Kind::Bool:
+        EXPECT_EQ(type.vt, VT_BOOL);
+        break;
+    case Kind::Short:
+        EXPECT_EQ(type.vt, VT_I2);
+        break;
+    case Kind::Long:
+        EXPECT_EQ(type.vt, VT_I4);
+        break;
+    case Kind::String:
+        EXPECT_EQ(type.vt, VT_BSTR);
+        break;
     }
 }
 
