@@ -36,6 +36,22 @@ const ButtonInfo* DialogView::button(const std::wstring& caption) const
     return nullptr;
 }
 
+std::vector<std::wstring> DialogView::captions() const
+{
+    std::vector<std::wstring> out;
+    for (const auto& b : buttons)
+        out.push_back(b.caption);
+    return out;
+}
+
+std::wstring DialogView::focusedCaption() const
+{
+    for (const auto& b : buttons)
+        if (b.hwnd == focus)
+            return b.caption;
+    return {};
+}
+
 HWND findDialog(DWORD thread) { return findVisibleWindow(thread, DialogClass); }
 
 DialogView viewOf(HWND dialog)

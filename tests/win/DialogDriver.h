@@ -37,6 +37,10 @@ struct DialogView {
     DWORD thread = 0;
 
     const ButtonInfo* button(const std::wstring& caption) const;
+    // The visible buttons' captions, left to right.
+    std::vector<std::wstring> captions() const;
+    // The caption of the button that has the focus; empty when none has.
+    std::wstring focusedCaption() const;
 };
 
 // Finds the visible dialog of a thread; null when there is none.

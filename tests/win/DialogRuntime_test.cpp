@@ -204,15 +204,11 @@ TEST_F(DialogRuntimeTest, TabMovesTheFocusAndThePollKeepsItThere)
 {
     std::wstring firstFocus, afterTab;
     DialogDriver driver([&](const DialogView& view) {
-        for (const auto& b : view.buttons)
-            if (b.hwnd == view.focus)
-                firstFocus = b.caption;
+        firstFocus = view.focusedCaption();
         pressKey(view.focus, VK_TAB);
     });
     driver.then(400, [&](const DialogView& later) { // several poll ticks
-        for (const auto& b : later.buttons)
-            if (b.hwnd == later.focus)
-                afterTab = b.caption;
+        afterTab = later.focusedCaption();
         pressKey(later.focus, VK_RETURN);
     });
     EXPECT_EQ(msgBox(L"Tab", 3), 7); // Enter on "&No"

@@ -39,8 +39,7 @@ TEST_F(MsgBoxTest, EveryButtonOfEverySetReturnsItsCode)
             SCOPED_TRACE(testing::Message() << "set " << set.set << ", button " << pressed);
             std::vector<std::wstring> seen;
             DialogDriver driver([&](const DialogView& view) {
-                for (const auto& b : view.buttons)
-                    seen.push_back(b.caption);
+                seen = view.captions();
                 if (pressed < view.buttons.size())
                     clickButton(view.buttons[pressed]);
             });
@@ -66,9 +65,7 @@ TEST_F(MsgBoxTest, EnterPressesTheDefaultButtonWhichHasTheFocus)
         SCOPED_TRACE(testing::Message() << "Buttons " << c.buttons);
         std::wstring focused;
         DialogDriver driver([&](const DialogView& view) {
-            for (const auto& b : view.buttons)
-                if (b.hwnd == view.focus)
-                    focused = b.caption;
+            focused = view.focusedCaption();
             pressKey(view.focus ? view.focus : view.dialog, VK_RETURN);
         });
         EXPECT_EQ(msgBox(L"Enter", c.buttons), c.code);
@@ -401,8 +398,7 @@ TEST_F(MsgBoxTest, LateBoundCallWithOptionalArgumentsLeftOut)
     std::vector<std::wstring> captions;
     DialogDriver driver([&](const DialogView& view) {
         heading = view.heading;
-        for (const auto& b : view.buttons)
-            captions.push_back(b.caption);
+        captions = view.captions();
         if (!view.buttons.empty())
             clickButton(view.buttons[0]);
     });
@@ -435,8 +431,7 @@ TEST_F(MsgBoxTest, LateBoundCallWithNamedAndByReferenceArguments)
     std::vector<std::wstring> captions;
     DialogDriver driver([&](const DialogView& view) {
         heading = view.heading;
-        for (const auto& b : view.buttons)
-            captions.push_back(b.caption);
+        captions = view.captions();
         clickButton(view.buttons.at(1));
     });
     Variant result;
@@ -461,8 +456,7 @@ TEST_F(MsgBoxTest, AnEarlierModelessDialogKeepsItsOwnButtons)
     // The driver acts on the dialog that is activated next: the modal one.
     DialogDriver driver([&](const DialogView& view) {
         EXPECT_NE(view.dialog, first);
-        for (const auto& b : view.buttons)
-            captions.push_back(b.caption);
+        captions = view.captions();
         clickButton(view.buttons.back());
     });
     EXPECT_EQ(msgBox(L"Second", 0), 1);
