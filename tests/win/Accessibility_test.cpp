@@ -178,6 +178,22 @@ TEST_F(AccessibilityTest, AModelessDialogReadsAsItsHeadingTheMessageAndTheShownB
     EXPECT_EQ(V_I4(&*focus), 3);
     EXPECT_TRUE(sameRect(locationOf(*object.get(), 3), no->rect));
 
+    // Readers walk the children and find them under the mouse.
+    Variant reached;
+    EXPECT_EQ(object->accNavigate(NAVDIR_FIRSTCHILD, childId(CHILDID_SELF), reached.get()), S_OK);
+    EXPECT_EQ(V_I4(&*reached), 1);
+    Variant next;
+    EXPECT_EQ(object->accNavigate(NAVDIR_NEXT, childId(3), next.get()), S_OK);
+    EXPECT_EQ(V_I4(&*next), 4);
+    Variant beyond;
+    EXPECT_EQ(object->accNavigate(NAVDIR_NEXT, childId(4), beyond.get()), S_FALSE);
+    EXPECT_EQ(V_VT(&*beyond), VT_EMPTY);
+    Variant hit;
+    EXPECT_EQ(object->accHitTest((no->rect.left + no->rect.right) / 2, (no->rect.top + no->rect.bottom) / 2, hit.get()),
+              S_OK);
+    EXPECT_EQ(V_VT(&*hit), VT_I4);
+    EXPECT_EQ(V_I4(&*hit), 3);
+
     close(dialog);
 }
 
