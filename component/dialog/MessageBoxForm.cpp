@@ -1,5 +1,7 @@
 #include "MessageBoxForm.h"
 
+#include "Announcement.h"
+#include "DialogAccessible.h"
 #include "DialogControlIds.h"
 #include "ResourceIds.h"
 #include "core/ButtonFlags.h"
@@ -10,6 +12,7 @@
 #include "core/PropertyRules.h"
 #include "core/Rounding.h"
 #include "forms/PictureBoxSurface.h"
+#include "win/AccessibleIid.h"
 #include "win/Clipboard.h"
 #include "win/Steps.h"
 
@@ -72,6 +75,8 @@ MessageBoxForm::~MessageBoxForm()
 {
     // The controls go before the window that holds them.
     unload();
+    if (accessible_)
+        accessible_->disconnect();
 }
 
 bool MessageBoxForm::createControls()
@@ -148,6 +153,28 @@ void MessageBoxForm::closeWith(std::int16_t code)
     resultCode_ = code;
     settings_.resultCode = code;
     unload();
+}
+
+LRESULT MessageBoxForm::accessibleObject(WPARAM flags, LPARAM objectId)
+{
+    // The ID arrives as a 32-bit value, sign-extended or not.
+    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != OBJID_CLIENT)
+        return 0;
+    if (!accessible_)
+        accessible_ = DialogAccessible::create(*this);
+    if (!accessible_)
+        return 0;
+    const LRESULT answer = LresultFromObject(win::AccessibleIid, flags, static_cast<IAccessible*>(accessible_.get()));
+    return answer > 0 ? answer : 0;
+}
+
+void MessageBoxForm::shown() { announceDialog(hwnd(), iconIndex_ >= 0 && iconHandle_ != 0); }
+
+void MessageBoxForm::onDestroyed()
+{
+    Form::onDestroyed();
+    if (accessible_)
+        accessible_->disconnect();
 }
 
 // --- Event handlers ---------------------------------------------------------

@@ -11,11 +11,14 @@
 #include "forms/LineShape.h"
 #include "forms/PictureBox.h"
 #include "forms/Timer.h"
+#include "win/ComPtr.h"
 
 #include <array>
 #include <cstdint>
 
 namespace quillnote {
+
+class DialogAccessible;
 
 class MessageBoxForm : public forms::Form {
 public:
@@ -42,6 +45,9 @@ public:
 
 protected:
     bool createControls() override;
+    LRESULT accessibleObject(WPARAM flags, LPARAM objectId) override;
+    void shown() override;
+    void onDestroyed() override;
 
 private:
     // Event handlers.
@@ -87,6 +93,9 @@ private:
     std::int16_t resultCode_ = 0;
     std::uintptr_t iconHandle_ = 0;
     std::int16_t iconIndex_ = -1;
+    // What accessibility tools read of the dialog; made on their first
+    // request and disconnected when the window goes.
+    win::ComPtr<DialogAccessible> accessible_;
 };
 
 } // namespace quillnote

@@ -125,6 +125,7 @@ void Form::show(bool modal)
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetActiveWindow(hwnd());
+    shown();
     if (!modal)
         return;
 
@@ -305,6 +306,12 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         // Only the form's own code closes it.
         return 0;
+    case WM_GETOBJECT:
+        if (loaded_) {
+            if (const LRESULT answer = accessibleObject(wParam, lParam))
+                return answer;
+        }
+        break;
     default:
         break;
     }

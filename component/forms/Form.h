@@ -86,6 +86,13 @@ protected:
     void beginDispatch() override { enter(); }
     void endDispatch() override { leave(); }
     void onDestroyed() override;
+    // WM_GETOBJECT: a form that describes itself to accessibility tools
+    // answers with its own object here; 0 leaves the request to the window
+    // system.
+    virtual LRESULT accessibleObject(WPARAM /*flags*/, LPARAM /*objectId*/) { return 0; }
+    // The window has just been shown and activated (before a modal show's
+    // message loop starts).
+    virtual void shown() {}
 
 private:
     void applyPosition();

@@ -1,0 +1,183 @@
+#include "DialogElements.h"
+
+#include "MessageBoxForm.h"
+#include "core/CopiedText.h"
+
+#include <oleacc.h>
+
+namespace quillnote {
+
+namespace {
+
+RECT screenRectOfWindow(HWND window)
+{
+    RECT rect = {};
+    if (window)
+        GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT screenRectOfClient(HWND window)
+{
+    RECT rect = {};
+    if (!window)
+        return rect;
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The message label lies on the body; its bounds are twips in the body.
+RECT messageRect(const MessageBoxForm& form)
+{
+    const forms::TwipsRect& bounds = form.MsgText.bounds();
+    const forms::Units& units = form.units();
+    POINT corner{units.xPixels(bounds.left), units.yPixels(bounds.top)};
+    if (form.Background.alive())
+        ClientToScreen(form.Background.hwnd(), &corner);
+    return RECT{corner.x, corner.y, corner.x + units.xPixels(bounds.width), corner.y + units.yPixels(bounds.height)};
+}
+
+bool shown(const forms::CommandButton& button) { return button.visible() && button.alive(); }
+
+} // namespace
+
+long childCount(const MessageBoxForm& form)
+{
+    long count = 1;
+    for (const auto& button : form.MsgButton)
+        if (shown(button))
+            ++count;
+    return count;
+}
+
+std::optional<DialogElement> elementOf(MessageBoxForm& form, long childId)
+{
+    if (childId == CHILDID_SELF)
+        return DialogElement{DialogElement::Kind::Dialog, nullptr};
+    if (childId == MessageChild)
+        return DialogElement{DialogElement::Kind::Message, nullptr};
+    long id = MessageChild;
+    for (auto& button : form.MsgButton) {
+        if (shown(button) && ++id == childId)
+            return DialogElement{DialogElement::Kind::Button, &button};
+    }
+    return std::nullopt;
+}
+
+std::optional<long> focusedChild(MessageBoxForm& form)
+{
+    const HWND focus = GetFocus();
+    if (!focus)
+        return std::nullopt;
+    long id = MessageChild;
+    for (const auto& button : form.MsgButton) {
+        if (shown(button)) {
+            ++id;
+            if (button.hwnd() == focus)
+                return id;
+        }
+    }
+    if (focus == form.hwnd() || IsChild(form.hwnd(), focus))
+        return CHILDID_SELF;
+    return std::nullopt;
+}
+
+std::optional<long> childAt(MessageBoxForm& form, POINT screen)
+{
+    const long count = childCount(form);
+    for (long id = count; id >= MessageChild; --id) {
+        const auto element = elementOf(form, id);
+        if (!element)
+            continue;
+        const RECT rect = locationOf(form, *element);
+        if (PtInRect(&rect, screen))
+            return id;
+    }
+    const RECT whole = screenRectOfWindow(form.hwnd());
+    if (PtInRect(&whole, screen))
+        return CHILDID_SELF;
+    return std::nullopt;
+}
+
+std::u16string nameOf(const MessageBoxForm& form, const DialogElement& element)
+{
+    switch (element.kind) {
+    case DialogElement::Kind::Dialog:
+        return form.TopCaption.caption();
+    case DialogElement::Kind::Message:
+        return form.MsgText.caption();
+    case DialogElement::Kind::Button:
+        return withoutAccessMarkers(element.button->caption());
+    }
+    return {};
+}
+
+long roleOf(const DialogElement& element)
+{
+    switch (element.kind) {
+    case DialogElement::Kind::Dialog:
+        return ROLE_SYSTEM_DIALOG;
+    case DialogElement::Kind::Message:
+        return ROLE_SYSTEM_STATICTEXT;
+    case DialogElement::Kind::Button:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
+long stateOf(const MessageBoxForm& form, const DialogElement& element)
+{
+    switch (element.kind) {
+    case DialogElement::Kind::Dialog: {
+        long state = STATE_SYSTEM_FOCUSABLE;
+        if (GetFocus() == form.hwnd())
+            state |= STATE_SYSTEM_FOCUSED;
+        return state;
+    }
+    case DialogElement::Kind::Message:
+        return STATE_SYSTEM_READONLY;
+    case DialogElement::Kind::Button: {
+        const forms::CommandButton& button = *element.button;
+        long state = STATE_SYSTEM_FOCUSABLE;
+        if (button.isDefault())
+            state |= STATE_SYSTEM_DEFAULT;
+        if (button.hasFocus())
+            state |= STATE_SYSTEM_FOCUSED;
+        if (!button.enabled())
+            state |= STATE_SYSTEM_UNAVAILABLE;
+        return state;
+    }
+    }
+    return 0;
+}
+
+std::u16string shortcutOf(const DialogElement& element)
+{
+    if (element.kind != DialogElement::Kind::Button)
+        return {};
+    const wchar_t key = element.button->accessKey();
+    if (key == 0)
+        return {};
+    return u"Alt+" + std::u16string(1, static_cast<char16_t>(key));
+}
+
+std::u16string defaultActionOf(const DialogElement& element)
+{
+    return element.kind == DialogElement::Kind::Button ? u"Press" : u"";
+}
+
+RECT locationOf(const MessageBoxForm& form, const DialogElement& element)
+{
+    switch (element.kind) {
+    case DialogElement::Kind::Dialog:
+        return screenRectOfClient(form.hwnd());
+    case DialogElement::Kind::Message:
+        return messageRect(form);
+    case DialogElement::Kind::Button:
+        return screenRectOfWindow(element.button->hwnd());
+    }
+    return RECT{};
+}
+
+} // namespace quillnote
