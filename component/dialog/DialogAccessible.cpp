@@ -40,6 +40,24 @@ void putChildId(VARIANT* out, long id)
     V_I4(out) = id;
 }
 
+// The text that one element tells (its name, shortcut or default action) as
+// a BSTR for the caller.
+template <typename Describe>
+HRESULT elementText(MessageBoxForm* form, const VARIANT& child, BSTR* out, Describe describe)
+{
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!form)
+        return RPC_E_DISCONNECTED;
+    try {
+        DialogElement element;
+        RETURN_IF_FAILED(elementFor(*form, child, element));
+        return textResult(describe(*form, element), out);
+    }
+    CATCH_RETURN()
+}
+
 } // namespace
 
 DialogAccessible::DialogAccessible(MessageBoxForm& form, win::ComPtr<IAccessible> standard)
@@ -231,19 +249,10 @@ STDMETHODIMP DialogAccessible::get_accSelection(VARIANT* selection)
 
 STDMETHODIMP DialogAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    if (!name)
-        return E_POINTER;
-    *name = nullptr;
-    if (!form_)
-        return RPC_E_DISCONNECTED;
-    try {
-        DialogElement element;
-        RETURN_IF_FAILED(elementFor(*form_, child, element));
-        const HRESULT hr = textResult(nameOf(*form_, element), name);
-        // A name may be empty; it is still the element's name.
-        return hr == S_FALSE ? S_OK : hr;
-    }
-    CATCH_RETURN()
+    const HRESULT hr = elementText(
+        form_, child, name, [](MessageBoxForm& form, const DialogElement& element) { return nameOf(form, element); });
+    // A name may be empty; it is still the element's name.
+    return hr == S_FALSE ? S_OK : hr;
 }
 
 STDMETHODIMP DialogAccessible::get_accRole(VARIANT child, VARIANT* role)
@@ -274,32 +283,14 @@ STDMETHODIMP DialogAccessible::get_accState(VARIANT child, VARIANT* state)
 
 STDMETHODIMP DialogAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
-    if (!shortcut)
-        return E_POINTER;
-    *shortcut = nullptr;
-    if (!form_)
-        return RPC_E_DISCONNECTED;
-    try {
-        DialogElement element;
-        RETURN_IF_FAILED(elementFor(*form_, child, element));
-        return textResult(shortcutOf(element), shortcut);
-    }
-    CATCH_RETURN()
+    return elementText(form_, child, shortcut,
+                       [](MessageBoxForm&, const DialogElement& element) { return shortcutOf(element); });
 }
 
 STDMETHODIMP DialogAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    if (!action)
-        return E_POINTER;
-    *action = nullptr;
-    if (!form_)
-        return RPC_E_DISCONNECTED;
-    try {
-        DialogElement element;
-        RETURN_IF_FAILED(elementFor(*form_, child, element));
-        return textResult(defaultActionOf(element), action);
-    }
-    CATCH_RETURN()
+    return elementText(form_, child, action,
+                       [](MessageBoxForm&, const DialogElement& element) { return defaultActionOf(element); });
 }
 
 STDMETHODIMP DialogAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
