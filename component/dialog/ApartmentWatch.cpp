@@ -2,6 +2,7 @@
 
 #include "forms/FormRegistry.h"
 #include "win/SingleInterfaceObject.h"
+#include "win/SrwGuard.h"
 
 #include <objbase.h>
 
@@ -21,18 +22,17 @@ struct Watch {
 
 SRWLOCK g_lock = SRWLOCK_INIT;
 
-// Reached only under g_lock; never destroyed, as threads may still end while
-// the library's statics go.
+// Reached only under g_lock.
 std::vector<Watch>& watches()
 {
-    static auto* list = new std::vector<Watch>();
-    return *list;
+    static std::vector<Watch> list;
+    return list;
 }
 
 // Removes the calling thread's entry; its cookie, when it had one.
 std::optional<ULARGE_INTEGER> takeWatchOfThisThread()
 {
-    AcquireSRWLockExclusive(&g_lock);
+    win::ExclusiveGuard guard(g_lock);
     std::optional<ULARGE_INTEGER> cookie;
     auto& list = watches();
     const DWORD thread = GetCurrentThreadId();
@@ -43,18 +43,15 @@ std::optional<ULARGE_INTEGER> takeWatchOfThisThread()
             break;
         }
     }
-    ReleaseSRWLockExclusive(&g_lock);
     return cookie;
 }
 
 bool watchingThisThread()
 {
-    AcquireSRWLockShared(&g_lock);
+    win::SharedGuard guard(g_lock);
     const auto& list = watches();
     const DWORD thread = GetCurrentThreadId();
-    const bool found = std::any_of(list.begin(), list.end(), [thread](const Watch& w) { return w.thread == thread; });
-    ReleaseSRWLockShared(&g_lock);
-    return found;
+    return std::any_of(list.begin(), list.end(), [thread](const Watch& w) { return w.thread == thread; });
 }
 
 void stopWatching()
@@ -96,9 +93,8 @@ void watchApartmentOfThisThread()
     auto* spy = new ApartmentSpy();
     ULARGE_INTEGER cookie = {};
     if (SUCCEEDED(CoRegisterInitializeSpy(spy, &cookie))) {
-        AcquireSRWLockExclusive(&g_lock);
+        win::ExclusiveGuard guard(g_lock);
         watches().push_back(Watch{GetCurrentThreadId(), cookie});
-        ReleaseSRWLockExclusive(&g_lock);
     }
     spy->Release();
 }

@@ -1,6 +1,7 @@
 #include "FormRegistry.h"
 
 #include "Form.h"
+#include "win/SrwGuard.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,25 +18,16 @@ struct ListedForm {
 SRWLOCK g_lock = SRWLOCK_INIT;
 ThreadFormsGoneHandler g_threadFormsGone = nullptr;
 
-// Reached only under g_lock. Built on first use and never destroyed: forms of
-// other threads may still be delisted while the library's statics go.
+// Reached only under g_lock.
 std::vector<ListedForm>& listed()
 {
-    static auto* forms = new std::vector<ListedForm>();
-    return *forms;
+    static std::vector<ListedForm> forms;
+    return forms;
 }
-
-class Exclusive {
-public:
-    Exclusive() { AcquireSRWLockExclusive(&g_lock); }
-    ~Exclusive() { ReleaseSRWLockExclusive(&g_lock); }
-    Exclusive(const Exclusive&) = delete;
-    Exclusive& operator=(const Exclusive&) = delete;
-};
 
 bool isListed(Form* form)
 {
-    Exclusive guard;
+    win::ExclusiveGuard guard(g_lock);
     const auto& forms = listed();
     return std::any_of(forms.begin(), forms.end(), [form](const ListedForm& f) { return f.form == form; });
 }
@@ -44,7 +36,7 @@ bool isListed(Form* form)
 
 void enlistForm(Form* form)
 {
-    Exclusive guard;
+    win::ExclusiveGuard guard(g_lock);
     listed().push_back(ListedForm{form, GetCurrentThreadId()});
 }
 
@@ -54,7 +46,7 @@ void delistForm(Form* form)
     bool lastOfThread = false;
     ThreadFormsGoneHandler handler = nullptr;
     {
-        Exclusive guard;
+        win::ExclusiveGuard guard(g_lock);
         auto& forms = listed();
         forms.erase(std::remove_if(forms.begin(), forms.end(), [form](const ListedForm& f) { return f.form == form; }),
                     forms.end());
@@ -68,19 +60,19 @@ void delistForm(Form* form)
 
 void setThreadFormsGoneHandler(ThreadFormsGoneHandler handler)
 {
-    Exclusive guard;
+    win::ExclusiveGuard guard(g_lock);
     g_threadFormsGone = handler;
 }
 
 std::size_t liveFormCount()
 {
-    Exclusive guard;
+    win::ExclusiveGuard guard(g_lock);
     return listed().size();
 }
 
 std::size_t formCountOfThread(DWORD thread)
 {
-    Exclusive guard;
+    win::ExclusiveGuard guard(g_lock);
     const auto& forms = listed();
     return static_cast<std::size_t>(
         std::count_if(forms.begin(), forms.end(), [thread](const ListedForm& f) { return f.thread == thread; }));
@@ -90,7 +82,7 @@ void unloadFormsOfThisThread()
 {
     std::vector<Form*> mine;
     {
-        Exclusive guard;
+        win::ExclusiveGuard guard(g_lock);
         for (const ListedForm& f : listed())
             if (f.thread == GetCurrentThreadId())
                 mine.push_back(f.form);
