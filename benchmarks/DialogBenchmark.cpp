@@ -141,8 +141,8 @@ win::ComPtr<_Quillnote> createComponent(HMODULE library)
     auto get = win::procAddress<GetClassObject>(library, "DllGetClassObject");
     win::ComPtr<IClassFactory> factory;
     win::ComPtr<_Quillnote> box;
-    if (get && SUCCEEDED(get(CLSID_Quillnote, IID_IClassFactory, factory.putVoid())))
-        factory->CreateInstance(nullptr, IID__Quillnote, box.putVoid());
+    if (get && SUCCEEDED(get(CLSID_Quillnote, IID_PPV_ARGS(factory.put()))))
+        factory->CreateInstance(nullptr, IID_PPV_ARGS(box.put()));
     return box;
 }
 

@@ -16,7 +16,7 @@ namespace {
 // class up in the registry.
 HRESULT createThroughCom(win::ComPtr<_Quillnote>& object)
 {
-    return CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID__Quillnote, object.putVoid());
+    return CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(object.put()));
 }
 
 void reportInMessageBox(HWND owner, const std::wstring& text)

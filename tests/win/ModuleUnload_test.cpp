@@ -27,7 +27,7 @@ TEST(ModuleUnload, AModelessDialogKeepsTheLibraryLoadedUntilItCloses)
     {
         win::ComPtr<_Quillnote> box;
         ASSERT_HRESULT_SUCCEEDED(
-            CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID__Quillnote, box.putVoid()));
+            CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(box.put())));
         box->put_SoundBeep(VARIANT_FALSE);
         box->put_Modal(VARIANT_FALSE);
         win::Bstr text = win::Bstr::copyOf(u"Still here");

@@ -86,7 +86,7 @@ TEST_F(RegistrationTest, MachineRegistrationCreatesByClsidAndProgIdAndLeavesNoth
 
     win::ComPtr<_Quillnote> byClsid;
     ASSERT_HRESULT_SUCCEEDED(
-        CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID__Quillnote, byClsid.putVoid()));
+        CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(byClsid.put())));
     short position = 0;
     ASSERT_HRESULT_SUCCEEDED(byClsid->get_StartUpPosition(&position));
     EXPECT_EQ(position, 2);
@@ -95,8 +95,7 @@ TEST_F(RegistrationTest, MachineRegistrationCreatesByClsidAndProgIdAndLeavesNoth
     ASSERT_HRESULT_SUCCEEDED(CLSIDFromProgID(L"QuillnoteLib.Quillnote", &fromProgId));
     EXPECT_TRUE(IsEqualCLSID(fromProgId, CLSID_Quillnote));
     win::ComPtr<IDispatch> byProgId;
-    ASSERT_HRESULT_SUCCEEDED(
-        CoCreateInstance(fromProgId, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, byProgId.putVoid()));
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(fromProgId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(byProgId.put())));
 
     // The type library is found through the registry as well.
     win::ComPtr<ITypeLib> registered;
@@ -107,7 +106,7 @@ TEST_F(RegistrationTest, MachineRegistrationCreatesByClsidAndProgIdAndLeavesNoth
     ASSERT_HRESULT_SUCCEEDED(component_.callEntry("DllUnregisterServer"));
     EXPECT_EQ(ourKeysUnder(HKEY_LOCAL_MACHINE), L"");
     win::ComPtr<_Quillnote> none;
-    EXPECT_EQ(CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID__Quillnote, none.putVoid()),
+    EXPECT_EQ(CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(none.put())),
               REGDB_E_CLASSNOTREG);
 }
 

@@ -28,8 +28,7 @@ protected:
 TEST_F(SideBySideTest, CreatesByClsidWithoutRegistration)
 {
     win::ComPtr<_Quillnote> q;
-    ASSERT_HRESULT_SUCCEEDED(
-        CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID__Quillnote, q.putVoid()));
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Quillnote, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(q.put())));
     ASSERT_HRESULT_SUCCEEDED(q->put_GradientDirection(7));
     short direction = 0;
     ASSERT_HRESULT_SUCCEEDED(q->get_GradientDirection(&direction));
@@ -43,7 +42,7 @@ TEST_F(SideBySideTest, CreatesByProgIdWithoutRegistration)
     CLSID clsid = {};
     ASSERT_HRESULT_SUCCEEDED(CLSIDFromProgID(L"QuillnoteLib.Quillnote", &clsid));
     win::ComPtr<IDispatch> object;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, object.putVoid()));
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(object.put())));
 
     LateBound late(object.get());
     ASSERT_HRESULT_SUCCEEDED(late.put(L"BackColorHeading", makeI2(-1)));

@@ -30,7 +30,7 @@ HRESULT Component::classFactory(win::ComPtr<IClassFactory>& out) const
     auto fn = win::procAddress<Fn>(module_.get(), "DllGetClassObject");
     if (!fn)
         return E_NOTIMPL;
-    return fn(CLSID_Quillnote, IID_IClassFactory, out.putVoid());
+    return fn(CLSID_Quillnote, IID_PPV_ARGS(out.put()));
 }
 
 HRESULT Component::create(win::ComPtr<_Quillnote>& out) const
@@ -39,7 +39,7 @@ HRESULT Component::create(win::ComPtr<_Quillnote>& out) const
     const HRESULT hr = classFactory(factory);
     if (FAILED(hr))
         return hr;
-    return factory->CreateInstance(nullptr, IID__Quillnote, out.putVoid());
+    return factory->CreateInstance(nullptr, IID_PPV_ARGS(out.put()));
 }
 
 HRESULT Component::callEntry(const char* name) const
