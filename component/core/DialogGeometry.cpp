@@ -4,6 +4,7 @@
 #include "Rounding.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -30,6 +31,7 @@ constexpr int IconLeft = IconPlace::Left;
 constexpr int IconTop = IconPlace::Top; // also the gap between text and buttons
 constexpr double IconTextLift = 15;     // text centred on the icon sits this much higher
 constexpr double CloseBoxFromRight = 360;
+constexpr double MinTextViewHeight = 600; // a scrolling text keeps a few lines in view
 
 constexpr std::int16_t AlignRight = TextAlign::Right;
 constexpr std::int16_t AlignCentre = TextAlign::Centre;
@@ -136,6 +138,21 @@ void placeButtons(double width, std::int32_t bw, LayoutResult& out)
         out.buttonLeft[i] = out.buttonLeft[i - 1] + ButtonPitch;
 }
 
+// A dialog taller than the cap keeps its heading and its button row and
+// shortens the text area, which then scrolls; the buttons move up with its
+// lower edge, snapped down to a whole twip so the dialog stays within the cap.
+void capHeight(const LayoutInput& in, LayoutResult& out)
+{
+    if (!(out.dialogHeight > in.maxDialogHeight))
+        return;
+    const double lowestButtonTop = std::floor(in.maxDialogHeight - in.buttonHeight - OuterMargin);
+    const double view = std::max(MinTextViewHeight, lowestButtonTop - IconTop - out.textTop);
+    out.textScrolls = true;
+    out.textViewHeight = view;
+    out.buttonTop = whole(out.textTop + view + IconTop);
+    out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
+}
+
 void placeOnScreen(const LayoutInput& in, LayoutResult& out)
 {
     switch (in.startUpPosition) {
@@ -198,6 +215,7 @@ LayoutResult layoutDialog(const LayoutInput& in)
     placeButtons(out.dialogWidth, out.buttonRowWidth, out);
 
     out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
+    capHeight(in, out);
     out.backgroundHeight = out.dialogHeight - in.backgroundTop;
 
     placeOnScreen(in, out);

@@ -21,6 +21,7 @@
 //   same formulas (a NaN measure turns into 0 where it is rounded).
 
 #include <cstdint>
+#include <limits>
 
 namespace quillnote {
 
@@ -53,6 +54,9 @@ struct LayoutInput {
     double buttonHeight = 375;                        // MsgButton(0).Height
     double backgroundTop = 330;                       // Background.Top
     double currentTop = 0, currentLeft = 0;           // dialog position kept for any other StartUpPosition value
+    // The tallest the dialog may be (the work area of its monitor less a
+    // margin); a taller message scrolls inside a shorter text area.
+    double maxDialogHeight = std::numeric_limits<double>::infinity();
 };
 
 struct LayoutResult {
@@ -76,6 +80,10 @@ struct LayoutResult {
     double dialogTop = 0, dialogLeft = 0;
     bool closeBoxPlaced = false; // only when the close box is shown
     double closeBoxLeft = 0;     // ControlBoxUp.Left; 0 when not placed
+    // Set when the message is taller than the capped dialog allows: the text
+    // is shown through an area of textViewHeight below textTop and scrolls.
+    bool textScrolls = false;
+    double textViewHeight = 0; // the visible height of the text; 0 when it does not scroll
 };
 
 LayoutResult layoutDialog(const LayoutInput& in);

@@ -641,5 +641,103 @@ TEST(LayoutDialog, NotANumberMeasuresRoundToZero)
     EXPECT_DOUBLE_EQ(r.dialogHeight, 945);
 }
 
+// ---- Height cap ------------------------------------------------------------
+
+void expectSameLayout(const LayoutResult& a, const LayoutResult& b)
+{
+    EXPECT_EQ(a.buttonCount, b.buttonCount);
+    EXPECT_EQ(a.headingWidth, b.headingWidth);
+    EXPECT_EQ(a.buttonRowWidth, b.buttonRowWidth);
+    EXPECT_EQ(a.textLeftEdge, b.textLeftEdge);
+    EXPECT_EQ(a.textWidth, b.textWidth);
+    EXPECT_DOUBLE_EQ(a.dialogWidth, b.dialogWidth);
+    EXPECT_EQ(a.wholeWidth, b.wholeWidth);
+    EXPECT_DOUBLE_EQ(a.textLeft, b.textLeft);
+    EXPECT_DOUBLE_EQ(a.textTop, b.textTop);
+    EXPECT_DOUBLE_EQ(a.buttonTop, b.buttonTop);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_DOUBLE_EQ(a.buttonLeft[i], b.buttonLeft[i]);
+    EXPECT_DOUBLE_EQ(a.dialogHeight, b.dialogHeight);
+    EXPECT_DOUBLE_EQ(a.backgroundHeight, b.backgroundHeight);
+    EXPECT_DOUBLE_EQ(a.dialogTop, b.dialogTop);
+    EXPECT_DOUBLE_EQ(a.dialogLeft, b.dialogLeft);
+    EXPECT_DOUBLE_EQ(a.closeBoxLeft, b.closeBoxLeft);
+    EXPECT_EQ(a.textScrolls, b.textScrolls);
+    EXPECT_DOUBLE_EQ(a.textViewHeight, b.textViewHeight);
+}
+
+TEST(LayoutDialog, WithoutACapNothingScrolls)
+{
+    const LayoutResult r = layoutDialog(threeButtonExample());
+    EXPECT_FALSE(r.textScrolls);
+    EXPECT_DOUBLE_EQ(r.textViewHeight, 0);
+}
+
+TEST(LayoutDialog, TextThatFitsUnderTheCapKeepsTheSameLayout)
+{
+    for (const LayoutInput& base : {informationExample(), threeButtonExample()}) {
+        LayoutInput capped = base;
+        capped.maxDialogHeight = 10170;
+        expectSameLayout(layoutDialog(capped), layoutDialog(base));
+        // A dialog exactly as tall as the cap still fits.
+        capped.maxDialogHeight = layoutDialog(base).dialogHeight;
+        expectSameLayout(layoutDialog(capped), layoutDialog(base));
+    }
+}
+
+TEST(LayoutDialog, TenThousandLinesAreCappedAndScroll)
+{
+    LayoutInput in = threeButtonExample();
+    in.textHeight = 10000 * 195.0;
+    in.maxDialogHeight = 10170; // a 738-pixel work area less 60 pixels
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_TRUE(r.textScrolls);
+    EXPECT_DOUBLE_EQ(r.dialogHeight, 10170);
+    EXPECT_DOUBLE_EQ(r.textTop, 150);
+    EXPECT_DOUBLE_EQ(r.textViewHeight, 8895);
+    EXPECT_DOUBLE_EQ(r.buttonTop, 9225); // below the text area, inside the dialog
+    EXPECT_LE(r.buttonTop + in.buttonHeight, r.dialogHeight);
+    EXPECT_GE(r.buttonTop, r.textTop + r.textViewHeight);
+    EXPECT_DOUBLE_EQ(r.backgroundHeight, 10170 - 330);
+    EXPECT_DOUBLE_EQ(r.dialogTop, (11520 - 10170) / 2.0); // centred with the capped height
+    expectButtonsFrom(r, 285);
+}
+
+TEST(LayoutDialog, CappedHeightCentresOnTheOwnerAndKeepsAManualPlace)
+{
+    LayoutInput in = threeButtonExample();
+    in.textHeight = 10000 * 195.0;
+    in.maxDialogHeight = 10170;
+    in.startUpPosition = 1;
+    in.owner = {1000, 2000, 6000, 4000};
+    EXPECT_DOUBLE_EQ(layoutDialog(in).dialogTop, 1000 + (4000 - 10170) / 2.0);
+    in.startUpPosition = 0;
+    in.top = 1234;
+    EXPECT_DOUBLE_EQ(layoutDialog(in).dialogTop, 1234);
+}
+
+TEST(LayoutDialog, FractionalCapRoundsTheButtonRowDown)
+{
+    LayoutInput in = informationExample();
+    in.textHeight = 20000;
+    in.maxDialogHeight = 5000.5;
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_TRUE(r.textScrolls);
+    EXPECT_DOUBLE_EQ(r.buttonTop, 4055);
+    EXPECT_DOUBLE_EQ(r.dialogHeight, 5000);
+    EXPECT_DOUBLE_EQ(r.textViewHeight, 4055 - 180 - 150);
+}
+
+TEST(LayoutDialog, TinyCapKeepsAFewLinesInView)
+{
+    LayoutInput in = threeButtonExample();
+    in.textHeight = 20000;
+    in.maxDialogHeight = 100;
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_TRUE(r.textScrolls);
+    EXPECT_DOUBLE_EQ(r.textViewHeight, 600);
+    EXPECT_DOUBLE_EQ(r.buttonTop, 930);
+}
+
 } // namespace
 } // namespace quillnote

@@ -9,6 +9,8 @@
 #include "forms/Screen.h"
 #include "win/Steps.h"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace quillnote {
@@ -127,6 +129,23 @@ void applyMessage(MessageBoxForm& form, const std::u16string& message)
     form.Background.setText(message);
 }
 
+// The dialog stays this far inside the work area of its monitor (pixels).
+constexpr int WorkAreaMargin = 60;
+
+// The tallest the dialog may be: the work area of the monitor of the active
+// window (or the primary one) less a margin, in twips.
+double maxDialogHeight(HWND active)
+{
+    HMONITOR monitor = active ? MonitorFromWindow(active, MONITOR_DEFAULTTOPRIMARY)
+                              : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!monitor || !GetMonitorInfoW(monitor, &info))
+        return std::numeric_limits<double>::infinity();
+    const int pixels = info.rcWork.bottom - info.rcWork.top - WorkAreaMargin;
+    return std::max(pixels, 1) * forms::screenUnits().twipsPerPixelY;
+}
+
 // The layout's input: the sizes the labels report now that their captions
 // are set, the properties, the owner and the screen.
 LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties& properties, const CallContext& call)
@@ -152,6 +171,7 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.backgroundTop = form.Background.bounds().top;
     in.currentTop = form.top();
     in.currentLeft = form.left();
+    in.maxDialogHeight = maxDialogHeight(call.active);
     return in;
 }
 
@@ -179,6 +199,8 @@ void applyLayout(MessageBoxForm& form, const LayoutResult& out)
     form.setLeft(out.dialogLeft);
     if (out.closeBoxPlaced)
         form.ControlBoxUp.setLeft(out.closeBoxLeft);
+    if (out.textScrolls)
+        form.setTextView(out.textTop, out.textViewHeight);
 }
 
 void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)

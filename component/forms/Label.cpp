@@ -40,6 +40,14 @@ void Label::setAlignment(int value)
     setAlignment(value == 1 ? Alignment::Right : value == 2 ? Alignment::Center : Alignment::Left);
 }
 
+void Label::setView(double top, double height, double scrolled)
+{
+    viewTop_ = top;
+    viewHeight_ = height;
+    scrolled_ = height > 0 ? scrolled : 0;
+    invalidate();
+}
+
 void Label::paint(HDC dc, const Units& units) const
 {
     if (!visible_ || caption_.empty())
@@ -47,6 +55,10 @@ void Label::paint(HDC dc, const Units& units) const
     RECT rect = {units.xPixels(bounds_.left), units.yPixels(bounds_.top), units.xPixels(bounds_.left + bounds_.width),
                  units.yPixels(bounds_.top + bounds_.height)};
     SavedDc saved(dc);
+    if (viewHeight_ > 0) {
+        IntersectClipRect(dc, rect.left, units.yPixels(viewTop_), rect.right, units.yPixels(viewTop_ + viewHeight_));
+        OffsetRect(&rect, 0, -units.yPixels(scrolled_));
+    }
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, toColorRef(foreColor_));

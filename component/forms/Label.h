@@ -25,6 +25,12 @@ public:
     void setAlignment(Alignment a);
     void setAlignment(int value);
 
+    // Shows the text through a band of the container (top and height in
+    // twips) with its lines moved up by `scrolled` twips; a height of 0 or
+    // less shows all of it unmoved.
+    void setView(double top, double height, double scrolled);
+    double scrolled() const { return scrolled_; }
+
     void paint(HDC dc, const Units& units) const override;
 
 private:
@@ -35,6 +41,7 @@ private:
     std::u16string caption_;
     Colour foreColor_ = 0;
     Alignment alignment_ = Alignment::Left;
+    double viewTop_ = 0, viewHeight_ = 0, scrolled_ = 0;
 };
 
 } // namespace quillnote::forms

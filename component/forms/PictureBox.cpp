@@ -289,6 +289,18 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_VSCROLL:
+        if (onVScroll) {
+            onVScroll(LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_MOUSEWHEEL:
+        if (onMouseWheel) {
+            onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        }
+        break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
         form().keyUp(static_cast<int>(wParam));

@@ -49,6 +49,10 @@ public:
     std::function<void()> onPaint;
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
+    // The box's own vertical scroll bar (its request code, SB_*) and the
+    // mouse wheel (its delta), when set; otherwise default handling.
+    std::function<void(int)> onVScroll;
+    std::function<void(int)> onMouseWheel;
 
     // Drawing state, in the box's current scale, for the painters.
     SurfaceScale& scale() { return scale_; }
