@@ -4,8 +4,6 @@
 #include "DialogTest.h"
 #include "win/Bstr.h"
 
-#include <array>
-
 namespace quillnote::test {
 namespace {
 
@@ -33,21 +31,6 @@ void emptyClipboard()
     }
 }
 
-// A key pressed with Ctrl held: the thread's keyboard state says Ctrl is
-// down while the posted key is handled, as it would for a real press.
-void pressWithControl(HWND target, UINT key)
-{
-    std::array<BYTE, 256> saved = {};
-    GetKeyboardState(saved.data());
-    std::array<BYTE, 256> held = saved;
-    held[VK_CONTROL] = 0x80;
-    held[VK_LCONTROL] = 0x80;
-    SetKeyboardState(held.data());
-    pressKey(target, key);
-    pumpUntil([] { return false; }, 200);
-    SetKeyboardState(saved.data());
-}
-
 using CopyTextTest = DialogTest;
 
 TEST_F(CopyTextTest, CtrlCAndCtrlInsertCopyTheDialogAndLeaveItOpen)
@@ -69,7 +52,7 @@ TEST_F(CopyTextTest, CtrlCAndCtrlInsertCopyTheDialogAndLeaveItOpen)
         ASSERT_NE(dialog, nullptr);
         HWND focus = GetFocus();
         ASSERT_NE(focus, nullptr);
-        pressWithControl(focus, key);
+        pressKeyWithControl(focus, key);
         EXPECT_EQ(clipboardText(), expected);
         EXPECT_TRUE(IsWindow(dialog)) << "copying closed the dialog";
         EXPECT_EQ(GetFocus(), focus) << "copying moved the focus";
@@ -85,7 +68,7 @@ TEST_F(CopyTextTest, ADialogWithoutButtonsCopiesAnEmptyButtonLineAndCOnItsOwnCop
     pressKey(GetFocus() ? GetFocus() : dialog, 'C');
     pumpUntil([] { return false; }, 200);
     EXPECT_EQ(clipboardText(), L"") << "C without Ctrl copied";
-    pressWithControl(GetFocus() ? GetFocus() : dialog, 'C');
+    pressKeyWithControl(GetFocus() ? GetFocus() : dialog, 'C');
     const std::wstring text = clipboardText();
     EXPECT_NE(text.find(L"No buttons\r\n---------------------------\r\n\r\n---------------------------\r\n"),
               std::wstring::npos)

@@ -5,7 +5,6 @@
 #include "DialogDriver.h"
 #include "DialogTest.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -45,19 +44,6 @@ SCROLLINFO scrollOf(HWND body)
 
 // The last position the text can scroll to.
 int lastPosition(const SCROLLINFO& info) { return info.nMax - static_cast<int>(info.nPage) + 1; }
-
-void pressWithControl(HWND target, UINT key)
-{
-    std::array<BYTE, 256> saved = {};
-    GetKeyboardState(saved.data());
-    std::array<BYTE, 256> held = saved;
-    held[VK_CONTROL] = 0x80;
-    held[VK_LCONTROL] = 0x80;
-    SetKeyboardState(held.data());
-    pressKey(target, key);
-    pumpUntil([] { return false; }, 200);
-    SetKeyboardState(saved.data());
-}
 
 // The body's pixels in rows [top, bottom), from a few pixels inside its
 // left edge to the same inside its right edge.
@@ -131,12 +117,12 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
     const std::vector<COLORREF> firstPage = band(view.body, areaBottom - 14, areaBottom);
     EXPECT_GT(ink(view.body, firstPage), 0) << "no text at the bottom of the area";
 
-    pressWithControl(focus, VK_END);
+    pressKeyWithControl(focus, VK_END);
     EXPECT_EQ(scrollOf(view.body).nPos, lastPosition(info)) << "Ctrl+End";
     const std::vector<COLORREF> lastPage = band(view.body, areaBottom - 14, areaBottom);
     EXPECT_GT(ink(view.body, lastPage), 0) << "no last line";
     EXPECT_NE(lastPage, firstPage) << "the last line looks like the first page's";
-    pressWithControl(focus, VK_HOME);
+    pressKeyWithControl(focus, VK_HOME);
     EXPECT_EQ(scrollOf(view.body).nPos, 0) << "Ctrl+Home";
 
     SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);

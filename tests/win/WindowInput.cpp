@@ -1,5 +1,9 @@
 #include "WindowInput.h"
 
+#include "TestWindows.h"
+
+#include <array>
+
 namespace quillnote::test {
 
 LPARAM keyData(UINT key, bool up)
@@ -34,6 +38,19 @@ void clickAt(HWND window, int x, int y)
 {
     pressAt(window, x, y);
     releaseAt(window, x, y);
+}
+
+void pressKeyWithControl(HWND target, UINT key)
+{
+    std::array<BYTE, 256> saved = {};
+    GetKeyboardState(saved.data());
+    std::array<BYTE, 256> held = saved;
+    held[VK_CONTROL] = 0x80;
+    held[VK_LCONTROL] = 0x80;
+    SetKeyboardState(held.data());
+    pressKey(target, key);
+    flushEvents(200);
+    SetKeyboardState(saved.data());
 }
 
 } // namespace quillnote::test
