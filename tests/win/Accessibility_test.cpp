@@ -48,14 +48,8 @@ private:
     std::vector<VARIANT> items_;
 };
 
-VARIANT childId(long id)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = id;
-    return v;
-}
+// A child's id as MSAA passes it: a VT_I4 variant.
+VARIANT childId(long id) { return makeI4(id); }
 
 win::ComPtr<IAccessible> accessibleOf(HWND dialog)
 {
