@@ -32,6 +32,9 @@ constexpr int IconTop = IconPlace::Top; // also the gap between text and buttons
 constexpr double IconTextLift = 15;     // text centred on the icon sits this much higher
 constexpr double CloseBoxFromRight = 360;
 constexpr double MinTextViewHeight = 600; // a scrolling text keeps a few lines in view
+// The body is as wide as the dialog, whose frame covers 45 twips of it on
+// each side: its visible right edge is this far inside its width.
+constexpr double FrameAllowance = 90;
 
 constexpr std::int16_t AlignRight = TextAlign::Right;
 constexpr std::int16_t AlignCentre = TextAlign::Centre;
@@ -115,16 +118,37 @@ std::int64_t alignedTextLeft(const LayoutInput& in, double width, std::int32_t W
     }
 }
 
+// The height of the scroll bar under a text that scrolls across, else 0.
+double acrossBarHeight(const LayoutInput& in, const LayoutResult& out)
+{
+    return out.textScrollsAcross ? in.scrollBarHeight : 0;
+}
+
+// A text wider than the dialog may be (its width was capped) is shown
+// through the dialog's width less its margin, and scrolls across.
+void limitTextWidth(LayoutResult& out)
+{
+    if (!(out.textWidth > out.dialogWidth))
+        return;
+    out.textScrollsAcross = true;
+    out.textViewWidth = std::max(0.0, out.wholeWidth - out.textLeft - TextRightMargin);
+}
+
 // Text lower than the icon is centred on it and the buttons go below the
-// icon; otherwise the text starts at the inset and the buttons follow it.
+// icon; otherwise the text starts at the inset and the buttons follow it,
+// below the horizontal scroll bar when there is one.
 void placeTextVertically(const LayoutInput& in, LayoutResult& out)
 {
+    const double bar = acrossBarHeight(in, out);
     if (hasIcon(in) && in.textHeight < in.iconHeight) {
         out.textTop = (in.iconHeight - in.textHeight) / 2 + IconTop - IconTextLift;
         out.buttonTop = saturate(std::int64_t{in.iconHeight} + IconTop + TextInset);
+        if (bar > 0)
+            out.buttonTop =
+                std::max(out.buttonTop, static_cast<double>(whole(out.textTop + in.textHeight + bar + IconTop)));
     } else {
         out.textTop = TextInset;
-        out.buttonTop = whole(out.textTop + in.textHeight + IconTop);
+        out.buttonTop = whole(out.textTop + in.textHeight + bar + IconTop);
     }
 }
 
@@ -145,12 +169,33 @@ void capHeight(const LayoutInput& in, LayoutResult& out)
 {
     if (!(out.dialogHeight > in.maxDialogHeight))
         return;
+    const double bar = acrossBarHeight(in, out);
     const double lowestButtonTop = std::floor(in.maxDialogHeight - in.buttonHeight - OuterMargin);
-    const double view = std::max(MinTextViewHeight, lowestButtonTop - IconTop - out.textTop);
+    const double view = std::max(MinTextViewHeight, lowestButtonTop - IconTop - bar - out.textTop);
     out.textScrolls = true;
     out.textViewHeight = view;
-    out.buttonTop = whole(out.textTop + view + IconTop);
+    out.buttonTop = whole(out.textTop + view + bar + IconTop);
     out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
+}
+
+// The scroll bars stand beside and under the text area only: the vertical
+// one at the body's visible right edge, the horizontal one under the
+// visible text.
+// A text that scrolls both ways keeps its area clear of the vertical bar.
+void placeScrollBars(const LayoutInput& in, LayoutResult& out)
+{
+    if (out.textScrolls) {
+        out.verticalBar = {out.wholeWidth - FrameAllowance - in.scrollBarWidth, out.textTop, in.scrollBarWidth,
+                           out.textViewHeight};
+        if (out.textScrollsAcross) {
+            const double clear = out.verticalBar.left - out.textLeft;
+            out.textViewWidth = std::max(0.0, std::min(out.textViewWidth, clear));
+        }
+    }
+    if (out.textScrollsAcross) {
+        const double height = out.textScrolls ? out.textViewHeight : in.textHeight;
+        out.horizontalBar = {out.textLeft, out.textTop + height, out.textViewWidth, in.scrollBarHeight};
+    }
 }
 
 void placeOnScreen(const LayoutInput& in, LayoutResult& out)
@@ -188,14 +233,19 @@ OwnerRect ownerRectFromPixels(int left, int top, int right, int bottom, double t
     return rect;
 }
 
-LayoutResult layoutDialog(const LayoutInput& in)
+namespace {
+
+// One pass of the layout. `reserve` is room kept right of the text for a
+// vertical scroll bar: the text is placed as if the dialog were that much
+// narrower.
+LayoutResult layoutPass(const LayoutInput& in, double reserve)
 {
     LayoutResult out;
     out.buttonCount = clampButtonCount(in.buttonCount);
     out.headingWidth = headingWidth(in.captionWidth, in.controlBox);
     out.buttonRowWidth = buttonRowWidth(out.buttonCount);
     out.textLeftEdge = textLeftEdge(in);
-    out.textWidth = whole(in.textWidth + out.textLeftEdge + TextRightMargin);
+    out.textWidth = whole(in.textWidth + out.textLeftEdge + TextRightMargin + reserve);
 
     out.dialogWidth = dialogWidth(out.textWidth, out.buttonRowWidth, out.headingWidth, in.screenWidth);
     out.wholeWidth = whole(out.dialogWidth);
@@ -206,9 +256,11 @@ LayoutResult layoutDialog(const LayoutInput& in)
     out.backgroundWidth = out.wholeWidth;
 
     // Right or centred text never starts left of the text edge.
-    const std::int64_t x = alignedTextLeft(in, out.dialogWidth, out.wholeWidth, out.textLeftEdge);
+    const std::int64_t x =
+        alignedTextLeft(in, out.dialogWidth - reserve, saturate(whole(out.wholeWidth - reserve)), out.textLeftEdge);
     out.textLeft = static_cast<double>(std::max<std::int64_t>(x, out.textLeftEdge));
 
+    limitTextWidth(out);
     placeTextVertically(in, out);
     out.textAlignment = in.textAlignment;
 
@@ -216,6 +268,7 @@ LayoutResult layoutDialog(const LayoutInput& in)
 
     out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
     capHeight(in, out);
+    placeScrollBars(in, out);
     out.backgroundHeight = out.dialogHeight - in.backgroundTop;
 
     placeOnScreen(in, out);
@@ -223,6 +276,18 @@ LayoutResult layoutDialog(const LayoutInput& in)
     out.closeBoxPlaced = in.controlBox;
     out.closeBoxLeft = in.controlBox ? out.dialogWidth - CloseBoxFromRight : 0;
     return out;
+}
+
+} // namespace
+
+// A text that scrolls down is laid out again with room for its scroll bar,
+// so that the bar never stands over the text.
+LayoutResult layoutDialog(const LayoutInput& in)
+{
+    const LayoutResult out = layoutPass(in, 0);
+    if (!out.textScrolls)
+        return out;
+    return layoutPass(in, std::max(0.0, in.scrollBarWidth));
 }
 
 } // namespace quillnote

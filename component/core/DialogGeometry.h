@@ -57,6 +57,14 @@ struct LayoutInput {
     // The tallest the dialog may be (the work area of its monitor less a
     // margin); a taller message scrolls inside a shorter text area.
     double maxDialogHeight = std::numeric_limits<double>::infinity();
+    // The system's scroll bars: the width of a vertical one and the height
+    // of a horizontal one, for a text that scrolls.
+    double scrollBarWidth = 255, scrollBarHeight = 255;
+};
+
+// A rectangle of the body, in twips.
+struct BodyRect {
+    double left = 0, top = 0, width = 0, height = 0;
 };
 
 struct LayoutResult {
@@ -81,9 +89,17 @@ struct LayoutResult {
     bool closeBoxPlaced = false; // only when the close box is shown
     double closeBoxLeft = 0;     // ControlBoxUp.Left; 0 when not placed
     // Set when the message is taller than the capped dialog allows: the text
-    // is shown through an area of textViewHeight below textTop and scrolls.
+    // is shown through an area of textViewHeight below textTop and scrolls,
+    // and the text is placed with room for the scroll bar on its right.
     bool textScrolls = false;
     double textViewHeight = 0; // the visible height of the text; 0 when it does not scroll
+    BodyRect verticalBar;      // beside the text area, at the body's visible right edge; set when textScrolls
+    // Set when a line of the message is wider than the widest dialog: the
+    // text is shown through an area of textViewWidth right of textLeft and
+    // scrolls across, with a scroll bar under the area.
+    bool textScrollsAcross = false;
+    double textViewWidth = 0; // the visible width of the text; 0 when it does not scroll across
+    BodyRect horizontalBar;   // under the text area; set when textScrollsAcross
 };
 
 LayoutResult layoutDialog(const LayoutInput& in);

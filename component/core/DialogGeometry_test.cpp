@@ -664,6 +664,16 @@ void expectSameLayout(const LayoutResult& a, const LayoutResult& b)
     EXPECT_DOUBLE_EQ(a.closeBoxLeft, b.closeBoxLeft);
     EXPECT_EQ(a.textScrolls, b.textScrolls);
     EXPECT_DOUBLE_EQ(a.textViewHeight, b.textViewHeight);
+    EXPECT_EQ(a.textScrollsAcross, b.textScrollsAcross);
+    EXPECT_DOUBLE_EQ(a.textViewWidth, b.textViewWidth);
+}
+
+void expectRect(const BodyRect& r, double left, double top, double width, double height)
+{
+    EXPECT_DOUBLE_EQ(r.left, left);
+    EXPECT_DOUBLE_EQ(r.top, top);
+    EXPECT_DOUBLE_EQ(r.width, width);
+    EXPECT_DOUBLE_EQ(r.height, height);
 }
 
 TEST(LayoutDialog, WithoutACapNothingScrolls)
@@ -726,6 +736,111 @@ TEST(LayoutDialog, FractionalCapRoundsTheButtonRowDown)
     EXPECT_DOUBLE_EQ(r.buttonTop, 4055);
     EXPECT_DOUBLE_EQ(r.dialogHeight, 5000);
     EXPECT_DOUBLE_EQ(r.textViewHeight, 4055 - 180 - 150);
+}
+
+// ---- Lines wider than the screen ---------------------------------------------
+
+TEST(LayoutDialog, ALineWiderThanTheScreenScrollsAcrossWithABarUnderIt)
+{
+    LayoutInput in = threeButtonExample();
+    in.textWidth = 30000;
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.dialogWidth, 15360 - 240);
+    EXPECT_TRUE(r.textScrollsAcross);
+    EXPECT_FALSE(r.textScrolls);
+    EXPECT_DOUBLE_EQ(r.textLeft, 150);
+    EXPECT_DOUBLE_EQ(r.textViewWidth, 15120 - 150 - 255); // the text's right margin stays clear
+    expectRect(r.horizontalBar, 150, 150 + 195, 15120 - 150 - 255, 255);
+    EXPECT_DOUBLE_EQ(r.buttonTop, 150 + 195 + 255 + 180); // the buttons go below the bar
+    EXPECT_DOUBLE_EQ(r.dialogHeight, 780 + 375 + 570);
+    expectRect(r.verticalBar, 0, 0, 0, 0);
+}
+
+TEST(LayoutDialog, RightAndCentredWideTextStartsAtTheTextEdgeAndScrolls)
+{
+    for (const std::int16_t alignment : {std::int16_t{1}, std::int16_t{2}}) {
+        LayoutInput in = threeButtonExample();
+        in.textWidth = 30000;
+        in.textAlignment = alignment;
+        const LayoutResult r = layoutDialog(in);
+        EXPECT_DOUBLE_EQ(r.textLeft, 150) << alignment;
+        EXPECT_TRUE(r.textScrollsAcross) << alignment;
+    }
+}
+
+TEST(LayoutDialog, AWideLineBesideTheIconKeepsTheButtonsBelowBoth)
+{
+    LayoutInput in = informationExample();
+    in.textWidth = 30000;
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_TRUE(r.textScrollsAcross);
+    EXPECT_DOUBLE_EQ(r.textLeft, 750);
+    EXPECT_DOUBLE_EQ(r.textTop, 307.5); // still centred on the icon
+    EXPECT_DOUBLE_EQ(r.horizontalBar.top, 307.5 + 195);
+    EXPECT_DOUBLE_EQ(r.buttonTop, 938); // 307.5 + 195 + 255 + 180, halves to even
+    EXPECT_GE(r.buttonTop, r.horizontalBar.top + r.horizontalBar.height);
+    EXPECT_GE(r.buttonTop, 480 + 180 + 150); // and below the icon
+}
+
+TEST(LayoutDialog, TextThatScrollsBothWaysKeepsItsAreaClearOfTheVerticalBar)
+{
+    LayoutInput in = threeButtonExample();
+    in.textWidth = 30000;
+    in.textHeight = 10000 * 195.0;
+    in.maxDialogHeight = 10170;
+    LayoutResult r = layoutDialog(in);
+    EXPECT_TRUE(r.textScrolls);
+    EXPECT_TRUE(r.textScrollsAcross);
+    EXPECT_DOUBLE_EQ(r.textViewHeight, 9225 - 180 - 255 - 150);
+    EXPECT_DOUBLE_EQ(r.buttonTop, 9225);
+    EXPECT_DOUBLE_EQ(r.dialogHeight, 10170);
+    // The vertical bar stands inside the 45-twip frame at the right.
+    expectRect(r.verticalBar, 15120 - 90 - 255, 150, 255, 8640);
+    expectRect(r.horizontalBar, 150, 150 + 8640, 15120 - 90 - 255 - 150, 255);
+    EXPECT_LE(r.textLeft + r.textViewWidth, r.verticalBar.left);
+
+    in.scrollBarWidth = 300;
+    r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.textViewWidth, 15120 - 90 - 300 - 150);
+}
+
+TEST(LayoutDialog, ATallTextOfOrdinaryWidthGetsOnlyTheVerticalBar)
+{
+    LayoutInput in = threeButtonExample();
+    in.textHeight = 10000 * 195.0;
+    in.maxDialogHeight = 10170;
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_FALSE(r.textScrollsAcross);
+    EXPECT_DOUBLE_EQ(r.textViewWidth, 0);
+    expectRect(r.verticalBar, 4065 - 90 - 255, 150, 255, 8895); // beside the text area only
+    expectRect(r.horizontalBar, 0, 0, 0, 0);
+}
+
+TEST(LayoutDialog, ATallTextMakesRoomForItsScrollBar)
+{
+    // Wide enough to set the dialog's width: the dialog grows by the bar.
+    LayoutInput in = threeButtonExample();
+    in.textWidth = 5000;
+    in.textHeight = 10000 * 195.0;
+    in.maxDialogHeight = 10170;
+    LayoutResult r = layoutDialog(in);
+    EXPECT_EQ(r.wholeWidth, 150 + 5000 + 255 + 255);
+    EXPECT_FALSE(r.textScrollsAcross);
+    EXPECT_LE(r.textLeft + in.textWidth, r.verticalBar.left);
+
+    // Right-aligned text moves left of the bar instead of under it.
+    in.textWidth = 2000;
+    in.textAlignment = 1;
+    r = layoutDialog(in);
+    EXPECT_EQ(r.wholeWidth, 4065); // the buttons set the width
+    EXPECT_DOUBLE_EQ(r.textLeft, 4065 - 255 - 2000 - 270);
+    EXPECT_LE(r.textLeft + in.textWidth, r.verticalBar.left);
+
+    // Centred text is centred beside the bar.
+    in.textAlignment = 2;
+    r = layoutDialog(in);
+    EXPECT_LE(r.textLeft + in.textWidth, r.verticalBar.left);
+    EXPECT_LT(r.textLeft, (4065 - 2000) / 2.0);
 }
 
 TEST(LayoutDialog, TinyCapKeepsAFewLinesInView)

@@ -58,7 +58,8 @@ MessageBoxForm::MessageBoxForm(SharedSettings& settings)
       MsgText(forms::FontSpec{}, units()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
                                                   forms::LineShape(0, 15, 5265, 15, Grey),
                                                   forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
-      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000), settings_(settings)
+      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000), settings_(settings),
+      scroller_(*this, Background, MsgText)
 {
     // Design size and place: the frame adds 45 twips on each side of the
     // 5175 x 1920 client area.
@@ -109,11 +110,8 @@ bool MessageBoxForm::createControls()
         Background.add(line);
     }
     Background.onPaint = [this] { Background_Paint(); };
-    Background.onVScroll = [this](int code) { scrollTextBy(code); };
-    Background.onMouseWheel = [this](int delta) {
-        if (textViewHeight_ > 0)
-            scrollTextTo(textScroll_ - delta * 3 * textLinePixels() / WHEEL_DELTA);
-    };
+    Background.onMouseWheel = [this](int delta) { scroller_.wheel(delta); };
+    Background.onMouseWheelAcross = [this](int delta) { scroller_.wheelAcross(delta); };
     Background.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
     MsgText.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
 
@@ -243,119 +241,10 @@ void MessageBoxForm::Form_KeyDown(int keyCode, int shift)
     if (shift == ControlHeld && (keyCode == 'C' || keyCode == VK_INSERT))
         runStep([&] { copyToClipboard(); });
     else
-        runStep([&] { scrollTextByKey(keyCode, shift); });
+        runStep([&] { scroller_.handleKey(keyCode, shift); });
 }
 
-void MessageBoxForm::setTextView(double top, double height)
-{
-    textViewTop_ = top;
-    textViewHeight_ = height > 0 ? height : 0;
-    textScroll_ = 0;
-    MsgText.setView(textViewTop_, textViewHeight_, 0);
-    if (!Background.alive())
-        return;
-    SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-    if (textViewHeight_ > 0) {
-        info.nMax = units().yPixels(MsgText.bounds().height) - 1;
-        info.nPage = static_cast<UINT>(units().yPixels(textViewHeight_));
-    }
-    SetScrollInfo(Background.hwnd(), SB_VERT, &info, TRUE);
-    Background.invalidateAll();
-}
-
-// One line of the message: its height over its number of lines.
-int MessageBoxForm::textLinePixels() const
-{
-    const auto& text = MsgText.caption();
-    const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), u'\n'));
-    return std::max(1, units().yPixels(MsgText.bounds().height) / lines);
-}
-
-// Page Up/Down, Ctrl+Home/End and the arrows scroll a message that does
-// not fit; the keys keep their other uses otherwise.
-bool MessageBoxForm::scrollTextByKey(int keyCode, int shift)
-{
-    if (textViewHeight_ <= 0)
-        return false;
-    constexpr int ControlHeld = 2;
-    switch (keyCode) {
-    case VK_PRIOR:
-        scrollTextBy(SB_PAGEUP);
-        return true;
-    case VK_NEXT:
-        scrollTextBy(SB_PAGEDOWN);
-        return true;
-    case VK_UP:
-        scrollTextBy(SB_LINEUP);
-        return true;
-    case VK_DOWN:
-        scrollTextBy(SB_LINEDOWN);
-        return true;
-    case VK_HOME:
-        if (shift != ControlHeld)
-            return false;
-        scrollTextBy(SB_TOP);
-        return true;
-    case VK_END:
-        if (shift != ControlHeld)
-            return false;
-        scrollTextBy(SB_BOTTOM);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void MessageBoxForm::scrollTextBy(int code)
-{
-    if (textViewHeight_ <= 0 || !Background.alive())
-        return;
-    SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(Background.hwnd(), SB_VERT, &info);
-    const int page = std::max(1, static_cast<int>(info.nPage));
-    const int line = textLinePixels();
-    switch (code) {
-    case SB_LINEUP:
-        scrollTextTo(textScroll_ - line);
-        break;
-    case SB_LINEDOWN:
-        scrollTextTo(textScroll_ + line);
-        break;
-    case SB_PAGEUP:
-        scrollTextTo(textScroll_ - std::max(line, page - line));
-        break;
-    case SB_PAGEDOWN:
-        scrollTextTo(textScroll_ + std::max(line, page - line));
-        break;
-    case SB_TOP:
-        scrollTextTo(0);
-        break;
-    case SB_BOTTOM:
-        scrollTextTo(info.nMax);
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        scrollTextTo(info.nTrackPos);
-        break;
-    default:
-        break;
-    }
-}
-
-void MessageBoxForm::scrollTextTo(int position)
-{
-    if (textViewHeight_ <= 0 || !Background.alive())
-        return;
-    const int most = std::max(0, units().yPixels(MsgText.bounds().height) - units().yPixels(textViewHeight_));
-    position = std::clamp(position, 0, most);
-    if (position == textScroll_)
-        return;
-    textScroll_ = position;
-    SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, position, 0};
-    SetScrollInfo(Background.hwnd(), SB_VERT, &info, TRUE);
-    MsgText.setView(textViewTop_, textViewHeight_, units().yTwips(position));
-    Background.invalidateAll();
-}
+void MessageBoxForm::setTextView(const MessageScroller::View& view) { scroller_.show(view); }
 
 void MessageBoxForm::copyToClipboard()
 {

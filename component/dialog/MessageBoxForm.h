@@ -3,6 +3,7 @@
 // from load to unload (buttons, Esc, close box, countdown, heading and focus
 // poll, dragging, keeping on top).
 
+#include "MessageScroller.h"
 #include "core/SharedSettings.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
@@ -40,10 +41,9 @@ public:
     // The icon this dialog shows, as MsgBox left it for this dialog.
     void setIcon(std::uintptr_t handle, std::int16_t index);
 
-    // A message taller than the dialog allows is shown through a band of the
-    // body (top and height in twips) and scrolls with the body's vertical
-    // scroll bar, the wheel and the keys; a height of 0 shows it whole.
-    void setTextView(double top, double height);
+    // A message taller or wider than the dialog allows is shown through an
+    // area of the body and scrolls (see MessageScroller).
+    void setTextView(const MessageScroller::View& view);
 
     // The code this dialog closed with (0 until then).
     std::int16_t resultCode() const { return resultCode_; }
@@ -70,12 +70,6 @@ private:
     void ControlBoxUp_MouseDown();
     void ControlBoxUp_MouseUp();
     void DragFromSurface();
-
-    // Scrolling of a tall message, in pixels from its first line.
-    bool scrollTextByKey(int keyCode, int shift);
-    void scrollTextBy(int code);
-    void scrollTextTo(int position);
-    int textLinePixels() const;
 
     void PaintHeading(bool active);
     void drawIcon(HDC dc);
@@ -104,8 +98,7 @@ private:
     std::int16_t resultCode_ = 0;
     std::uintptr_t iconHandle_ = 0;
     std::int16_t iconIndex_ = -1;
-    double textViewTop_ = 0, textViewHeight_ = 0; // twips; height 0 when the text does not scroll
-    int textScroll_ = 0;                          // pixels the text is scrolled up
+    MessageScroller scroller_;
     // What accessibility tools read of the dialog; made on their first
     // request and disconnected when the window goes.
     win::ComPtr<DialogAccessible> accessible_;

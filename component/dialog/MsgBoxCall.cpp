@@ -172,7 +172,23 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.currentTop = form.top();
     in.currentLeft = form.left();
     in.maxDialogHeight = maxDialogHeight(call.active);
+    const forms::Units units = forms::screenUnits();
+    in.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL) * units.twipsPerPixelX;
+    in.scrollBarHeight = GetSystemMetrics(SM_CYHSCROLL) * units.twipsPerPixelY;
     return in;
+}
+
+forms::TwipsRect twipsRectOf(const BodyRect& r) { return forms::TwipsRect{r.left, r.top, r.width, r.height}; }
+
+// Where a message that does not fit shows and where its scroll bars stand.
+MessageScroller::View textViewOf(const LayoutResult& out)
+{
+    MessageScroller::View view;
+    view.area = forms::TwipsRect{out.textLeft, out.textTop, out.textScrollsAcross ? out.textViewWidth : 0,
+                                 out.textScrolls ? out.textViewHeight : 0};
+    view.downBar = twipsRectOf(out.verticalBar);
+    view.acrossBar = twipsRectOf(out.horizontalBar);
+    return view;
 }
 
 // Copies the layout into the controls, in the order of its fields.
@@ -199,8 +215,8 @@ void applyLayout(MessageBoxForm& form, const LayoutResult& out)
     form.setLeft(out.dialogLeft);
     if (out.closeBoxPlaced)
         form.ControlBoxUp.setLeft(out.closeBoxLeft);
-    if (out.textScrolls)
-        form.setTextView(out.textTop, out.textViewHeight);
+    if (out.textScrolls || out.textScrollsAcross)
+        form.setTextView(textViewOf(out));
 }
 
 void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)

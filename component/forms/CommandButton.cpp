@@ -175,6 +175,10 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (form().pressAccessKey(static_cast<wchar_t>(wParam)))
             return 0;
         break;
+    case WM_MOUSEHWHEEL:
+        // The horizontal wheel goes to the container, as the vertical one
+        // does through the default handling.
+        return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
     case WM_SETFOCUS: {
         const LRESULT result = defaultHandling(message, wParam, lParam);
         if (onGotFocus)

@@ -40,11 +40,11 @@ void Label::setAlignment(int value)
     setAlignment(value == 1 ? Alignment::Right : value == 2 ? Alignment::Center : Alignment::Left);
 }
 
-void Label::setView(double top, double height, double scrolled)
+void Label::setView(const TwipsRect& area, double scrolledDown, double scrolledAcross)
 {
-    viewTop_ = top;
-    viewHeight_ = height;
-    scrolled_ = height > 0 ? scrolled : 0;
+    view_ = area;
+    scrolledDown_ = area.height > 0 ? scrolledDown : 0;
+    scrolledAcross_ = area.width > 0 ? scrolledAcross : 0;
     invalidate();
 }
 
@@ -55,9 +55,18 @@ void Label::paint(HDC dc, const Units& units) const
     RECT rect = {units.xPixels(bounds_.left), units.yPixels(bounds_.top), units.xPixels(bounds_.left + bounds_.width),
                  units.yPixels(bounds_.top + bounds_.height)};
     SavedDc saved(dc);
-    if (viewHeight_ > 0) {
-        IntersectClipRect(dc, rect.left, units.yPixels(viewTop_), rect.right, units.yPixels(viewTop_ + viewHeight_));
-        OffsetRect(&rect, 0, -units.yPixels(scrolled_));
+    if (view_.height > 0 || view_.width > 0) {
+        RECT clip = rect;
+        if (view_.height > 0) {
+            clip.top = units.yPixels(view_.top);
+            clip.bottom = units.yPixels(view_.top + view_.height);
+        }
+        if (view_.width > 0) {
+            clip.left = units.xPixels(view_.left);
+            clip.right = units.xPixels(view_.left + view_.width);
+        }
+        IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+        OffsetRect(&rect, -units.xPixels(scrolledAcross_), -units.yPixels(scrolledDown_));
     }
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);

@@ -25,11 +25,11 @@ public:
     void setAlignment(Alignment a);
     void setAlignment(int value);
 
-    // Shows the text through a band of the container (top and height in
-    // twips) with its lines moved up by `scrolled` twips; a height of 0 or
-    // less shows all of it unmoved.
-    void setView(double top, double height, double scrolled);
-    double scrolled() const { return scrolled_; }
+    // Shows the text through an area of the container (twips) with its
+    // lines moved up by `scrolledDown` and left by `scrolledAcross` twips.
+    // An area without width or height leaves that direction whole and
+    // unmoved; an empty area shows all of the text.
+    void setView(const TwipsRect& area, double scrolledDown, double scrolledAcross);
 
     void paint(HDC dc, const Units& units) const override;
 
@@ -41,7 +41,8 @@ private:
     std::u16string caption_;
     Colour foreColor_ = 0;
     Alignment alignment_ = Alignment::Left;
-    double viewTop_ = 0, viewHeight_ = 0, scrolled_ = 0;
+    TwipsRect view_;
+    double scrolledDown_ = 0, scrolledAcross_ = 0;
 };
 
 } // namespace quillnote::forms

@@ -3,8 +3,10 @@
 #include "Colours.h"
 #include "CommandButton.h"
 #include "Form.h"
+#include "ScrollBar.h"
 #include "Units.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <windowsx.h>
@@ -138,6 +140,13 @@ void PictureBox::add(WindowlessControl& control)
 
 void PictureBox::addButton(CommandButton& button) { buttons_.push_back(&button); }
 
+void PictureBox::addScrollBar(ScrollBar& bar) { scrollBars_.push_back(&bar); }
+
+void PictureBox::removeScrollBar(const ScrollBar& bar)
+{
+    scrollBars_.erase(std::remove(scrollBars_.begin(), scrollBars_.end(), &bar), scrollBars_.end());
+}
+
 void PictureBox::invalidateTwips(const TwipsRect& r)
 {
     if (!alive())
@@ -176,6 +185,14 @@ CommandButton* PictureBox::buttonOf(HWND hwnd) const
     for (CommandButton* button : buttons_)
         if (button->hwnd() == hwnd)
             return button;
+    return nullptr;
+}
+
+ScrollBar* PictureBox::scrollBarOf(HWND hwnd) const
+{
+    for (ScrollBar* bar : scrollBars_)
+        if (bar->hwnd() == hwnd)
+            return bar;
     return nullptr;
 }
 
@@ -290,14 +307,24 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case WM_VSCROLL:
-        if (onVScroll) {
-            onVScroll(LOWORD(wParam));
+    case WM_HSCROLL:
+        if (ScrollBar* bar = scrollBarOf(reinterpret_cast<HWND>(lParam))) {
+            bar->scrolled(LOWORD(wParam));
             return 0;
         }
         break;
-    case WM_MOUSEWHEEL:
-        if (onMouseWheel) {
-            onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    case WM_MOUSEWHEEL: {
+        const bool across = (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0;
+        if (const auto& handler = across ? onMouseWheelAcross : onMouseWheel) {
+            handler(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        }
+        break;
+    }
+    case WM_MOUSEHWHEEL:
+        if (onMouseWheelAcross) {
+            // The horizontal wheel's positive delta goes right.
+            onMouseWheelAcross(-GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
         }
         break;

@@ -19,6 +19,7 @@ namespace quillnote::forms {
 
 class Form;
 class CommandButton;
+class ScrollBar;
 
 class PictureBox : public FormChild {
 public:
@@ -43,16 +44,18 @@ public:
 
     void add(WindowlessControl& control);
     void addButton(CommandButton& button);
+    void addScrollBar(ScrollBar& bar);
+    void removeScrollBar(const ScrollBar& bar);
     void invalidateTwips(const TwipsRect& r);
     void invalidateAll();
 
     std::function<void()> onPaint;
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
-    // The box's own vertical scroll bar (its request code, SB_*) and the
-    // mouse wheel (its delta), when set; otherwise default handling.
-    std::function<void(int)> onVScroll;
+    // The mouse wheel (its delta; the horizontal wheel's, or the wheel with
+    // Shift held, across), when set; otherwise default handling.
     std::function<void(int)> onMouseWheel;
+    std::function<void(int)> onMouseWheelAcross;
 
     // Drawing state, in the box's current scale, for the painters.
     SurfaceScale& scale() { return scale_; }
@@ -76,6 +79,7 @@ private:
     void mouseDown(UINT message, WPARAM wParam, LPARAM lParam);
     void mouseUp(UINT message, WPARAM wParam, LPARAM lParam);
     CommandButton* buttonOf(HWND hwnd) const;
+    ScrollBar* scrollBarOf(HWND hwnd) const;
 
     Colour backColor_ = 0;
     bool autoRedraw_ = false;
@@ -86,6 +90,7 @@ private:
     int drawWidth_ = 1;
     std::vector<WindowlessControl*> children_;
     std::vector<CommandButton*> buttons_;
+    std::vector<ScrollBar*> scrollBars_;
     WindowlessControl* pressedChild_ = nullptr;
     bool pressedSelf_ = false;
 };

@@ -1,6 +1,6 @@
-// A message taller than the screen: the dialog fits the work area of its
-// monitor, its buttons can be reached, and the text scrolls with the keys,
-// the wheel and the body's scroll bar.
+// A message taller or wider than the screen: the dialog fits the work area
+// of its monitor, its buttons can be reached, and the text scrolls with the
+// keys, the wheel and scroll bars that stand beside and under the text.
 
 #include "DialogDriver.h"
 #include "DialogTest.h"
@@ -33,28 +33,53 @@ bool inside(const RECT& inner, const RECT& outer)
            inner.bottom <= outer.bottom;
 }
 
-SCROLLINFO scrollOf(HWND body)
+// The body's shown scroll bar of one direction, or null.
+HWND scrollBarOf(HWND body, bool vertical)
+{
+    for (HWND child = GetWindow(body, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        const bool isVertical = (GetWindowLongW(child, GWL_STYLE) & SBS_VERT) != 0;
+        if (lstrcmpiW(name, L"ScrollBar") == 0 && IsWindowVisible(child) && isVertical == vertical)
+            return child;
+    }
+    return nullptr;
+}
+
+SCROLLINFO scrollOf(HWND bar)
 {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
-    GetScrollInfo(body, SB_VERT, &info);
+    GetScrollInfo(bar, SB_CTL, &info);
     return info;
+}
+
+// A window's rectangle in its parent's client pixels.
+RECT rectInParent(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 // The last position the text can scroll to.
 int lastPosition(const SCROLLINFO& info) { return info.nMax - static_cast<int>(info.nPage) + 1; }
 
-// The body's pixels in rows [top, bottom), from a few pixels inside its
-// left edge to the same inside its right edge.
-std::vector<COLORREF> band(HWND body, int top, int bottom)
+// The body's pixels in rows [top, bottom) and columns [left, right); by
+// default from a few pixels inside its left edge to a few pixels inside the
+// dialog's frame, which covers the body's last 3 pixels at the right.
+std::vector<COLORREF> band(HWND body, int top, int bottom, int left = 4, int right = -8)
 {
     RECT client = {};
     GetClientRect(body, &client);
+    if (right < 0)
+        right += client.right;
     std::vector<COLORREF> pixels;
     HDC dc = GetDC(body);
     for (int y = top; y < bottom; ++y)
-        for (int x = 4; x < client.right - 4; ++x)
+        for (int x = left; x < right; ++x)
             pixels.push_back(GetPixel(dc, x, y));
     ReleaseDC(body, dc);
     return pixels;
@@ -92,21 +117,24 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
     for (const ButtonInfo& button : view.buttons)
         EXPECT_TRUE(inside(button.rect, view.rect)) << "a button outside the dialog";
 
-    SCROLLINFO info = scrollOf(view.body);
+    HWND bar = scrollBarOf(view.body, true);
+    ASSERT_NE(bar, nullptr) << "no vertical scroll bar";
+    EXPECT_EQ(scrollBarOf(view.body, false), nullptr) << "a horizontal bar for lines that fit";
+    SCROLLINFO info = scrollOf(bar);
     EXPECT_EQ(info.nPos, 0);
     ASSERT_GT(info.nMax + 1, static_cast<int>(info.nPage)) << "the text does not scroll";
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr);
 
     pressAndWait(focus, VK_NEXT);
-    const int afterPage = scrollOf(view.body).nPos;
+    const int afterPage = scrollOf(bar).nPos;
     EXPECT_GT(afterPage, 0) << "Page Down";
     pressAndWait(focus, VK_DOWN);
-    EXPECT_GT(scrollOf(view.body).nPos, afterPage) << "Down";
+    EXPECT_GT(scrollOf(bar).nPos, afterPage) << "Down";
     pressAndWait(focus, VK_PRIOR);
     pressAndWait(focus, VK_UP);
     pressAndWait(focus, VK_PRIOR);
-    EXPECT_EQ(scrollOf(view.body).nPos, 0) << "Page Up and Up";
+    EXPECT_EQ(scrollOf(bar).nPos, 0) << "Page Up and Up";
 
     // The text area ends one gap (12 pixels) above the buttons: the text is
     // cut there, and its last visible line changes when the text scrolls.
@@ -118,24 +146,38 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
     EXPECT_GT(ink(view.body, firstPage), 0) << "no text at the bottom of the area";
 
     pressKeyWithControl(focus, VK_END);
-    EXPECT_EQ(scrollOf(view.body).nPos, lastPosition(info)) << "Ctrl+End";
+    EXPECT_EQ(scrollOf(bar).nPos, lastPosition(info)) << "Ctrl+End";
     const std::vector<COLORREF> lastPage = band(view.body, areaBottom - 14, areaBottom);
     EXPECT_GT(ink(view.body, lastPage), 0) << "no last line";
     EXPECT_NE(lastPage, firstPage) << "the last line looks like the first page's";
     pressKeyWithControl(focus, VK_HOME);
-    EXPECT_EQ(scrollOf(view.body).nPos, 0) << "Ctrl+Home";
+    EXPECT_EQ(scrollOf(bar).nPos, 0) << "Ctrl+Home";
 
     SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
     pumpUntil([] { return false; }, 200);
-    const int afterWheel = scrollOf(view.body).nPos;
+    const int afterWheel = scrollOf(bar).nPos;
     EXPECT_GT(afterWheel, 0) << "wheel down";
     SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     pumpUntil([] { return false; }, 200);
-    EXPECT_EQ(scrollOf(view.body).nPos, 0) << "wheel up";
+    EXPECT_EQ(scrollOf(bar).nPos, 0) << "wheel up";
 
-    SendMessageW(view.body, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    SendMessageW(view.body, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(bar));
     pumpUntil([] { return false; }, 200);
-    EXPECT_GT(scrollOf(view.body).nPos, 0) << "the scroll bar";
+    const int afterBarPage = scrollOf(bar).nPos;
+    EXPECT_GT(afterBarPage, 0) << "the scroll bar";
+
+    // The bar stands beside the text area only, at the dialog's right edge;
+    // a click on its lower arrow scrolls and leaves the focus where it was.
+    const RECT barRect = rectInParent(bar);
+    RECT dialogClient = {};
+    GetClientRect(dialog, &dialogClient);
+    MapWindowPoints(dialog, view.body, reinterpret_cast<POINT*>(&dialogClient), 2);
+    EXPECT_EQ(barRect.right, dialogClient.right) << "the bar is not at the dialog's visible right edge";
+    EXPECT_LE(barRect.bottom, areaBottom + 1) << "the bar reaches down beside the buttons";
+    EXPECT_GT(barRect.bottom - barRect.top, 100);
+    clickAt(bar, (barRect.right - barRect.left) / 2, barRect.bottom - barRect.top - 3);
+    pumpUntil([] { return false; }, 200);
+    EXPECT_GT(scrollOf(bar).nPos, afterBarPage) << "a click on the lower arrow";
 
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_EQ(GetFocus(), focus) << "scrolling moved the focus";
@@ -149,7 +191,105 @@ TEST_F(TallMessageTest, AShortMessageHasNoScrollBar)
     HWND dialog = showModeless(L"Short", 0);
     ASSERT_NE(dialog, nullptr);
     const DialogView view = viewOf(dialog);
-    EXPECT_EQ(GetWindowLongW(view.body, GWL_STYLE) & WS_VSCROLL, 0);
+    EXPECT_EQ(GetWindowLongW(view.body, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
+    EXPECT_EQ(scrollBarOf(view.body, true), nullptr);
+    EXPECT_EQ(scrollBarOf(view.body, false), nullptr);
+    close(dialog);
+}
+
+// One line far wider than the screen, ending in a mark, and a short second
+// line.
+std::wstring wideMessage()
+{
+    std::wstring line;
+    for (int i = 0; i < 60; ++i)
+        line += L"Column " + std::to_wstring(i) + L" of a very long line; ";
+    return line + L"END|||\r\nA second line";
+}
+
+TEST_F(TallMessageTest, ALineWiderThanTheScreenScrollsAcross)
+{
+    HWND dialog = showModeless(wideMessage(), 0);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    const RECT work = primaryWorkArea();
+    EXPECT_LE(view.rect.right - view.rect.left, work.right - work.left) << "the dialog is wider than the screen";
+    EXPECT_EQ(scrollBarOf(view.body, true), nullptr) << "a vertical bar for two lines";
+    HWND bar = scrollBarOf(view.body, false);
+    ASSERT_NE(bar, nullptr) << "no horizontal scroll bar";
+    ASSERT_EQ(view.buttons.size(), 1u);
+    POINT buttonTop = {view.buttons[0].rect.left, view.buttons[0].rect.top};
+    ScreenToClient(view.body, &buttonTop);
+    const RECT barRect = rectInParent(bar);
+    EXPECT_LE(barRect.bottom, buttonTop.y) << "the bar overlaps the button";
+    SCROLLINFO info = scrollOf(bar);
+    EXPECT_EQ(info.nPos, 0);
+    ASSERT_GT(info.nMax + 1, static_cast<int>(info.nPage)) << "the line does not scroll";
+
+    // The text area ends at the bar's right end: right of it, no ink.
+    const int textTop = barRect.top - 26, textBottom = barRect.top;
+    EXPECT_EQ(ink(view.body, band(view.body, textTop, textBottom, barRect.right + 1)), 0) << "text beyond its area";
+    const std::vector<COLORREF> start = band(view.body, textTop, textBottom, barRect.left, barRect.right);
+    EXPECT_GT(ink(view.body, start), 0);
+
+    HWND focus = GetFocus();
+    ASSERT_NE(focus, nullptr);
+    pressAndWait(focus, VK_RIGHT);
+    const int afterRight = scrollOf(bar).nPos;
+    EXPECT_GT(afterRight, 0) << "Right";
+    pressAndWait(focus, VK_LEFT);
+    EXPECT_EQ(scrollOf(bar).nPos, 0) << "Left";
+    pressAndWait(focus, VK_END);
+    EXPECT_EQ(scrollOf(bar).nPos, lastPosition(info)) << "End";
+    const std::vector<COLORREF> end = band(view.body, textTop, textBottom, barRect.left, barRect.right);
+    EXPECT_GT(ink(view.body, end), 0) << "nothing shown at the end of the line";
+    EXPECT_NE(end, start) << "the end of the line looks like its start";
+    pressAndWait(focus, VK_HOME);
+    EXPECT_EQ(scrollOf(bar).nPos, 0) << "Home";
+
+    // Shift with the wheel, and the horizontal wheel, scroll across.
+    SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    pumpUntil([] { return false; }, 200);
+    const int afterWheel = scrollOf(bar).nPos;
+    EXPECT_GT(afterWheel, 0) << "Shift and the wheel";
+    SendMessageW(focus, WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    pumpUntil([] { return false; }, 200);
+    EXPECT_GT(scrollOf(bar).nPos, afterWheel) << "the horizontal wheel";
+    SendMessageW(view.body, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), reinterpret_cast<LPARAM>(bar));
+    pumpUntil([] { return false; }, 200);
+    EXPECT_EQ(scrollOf(bar).nPos, 0) << "the bar's request";
+
+    EXPECT_EQ(GetFocus(), focus) << "scrolling moved the focus";
+    close(dialog);
+}
+
+TEST_F(TallMessageTest, AMessageTooTallAndTooWideScrollsBothWays)
+{
+    std::wstring text;
+    for (int i = 0; i < 300; ++i)
+        text += L"Line " + std::to_wstring(i) + L"\r\n";
+    HWND dialog = showModeless(text + wideMessage(), 1);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    EXPECT_TRUE(inside(view.rect, primaryWorkArea()));
+    HWND down = scrollBarOf(view.body, true);
+    HWND across = scrollBarOf(view.body, false);
+    ASSERT_NE(down, nullptr);
+    ASSERT_NE(across, nullptr);
+    const RECT downRect = rectInParent(down), acrossRect = rectInParent(across);
+    EXPECT_LE(acrossRect.right, downRect.left) << "the bars overlap";
+    EXPECT_GE(acrossRect.top, downRect.bottom - 1) << "the horizontal bar is not under the text area";
+
+    HWND focus = GetFocus();
+    ASSERT_NE(focus, nullptr);
+    pressKeyWithControl(focus, VK_END);
+    pressAndWait(focus, VK_END);
+    EXPECT_EQ(scrollOf(down).nPos, lastPosition(scrollOf(down))) << "Ctrl+End";
+    EXPECT_EQ(scrollOf(across).nPos, lastPosition(scrollOf(across))) << "End";
+    pressKeyWithControl(focus, VK_HOME);
+    pressAndWait(focus, VK_HOME);
+    EXPECT_EQ(scrollOf(down).nPos, 0);
+    EXPECT_EQ(scrollOf(across).nPos, 0);
     close(dialog);
 }
 
