@@ -34,8 +34,7 @@ no_keys() {
 }
 fails() { ! "$@"; }
 register() { "$1" regsvr32 /s "$2"; }
-unfails() { ! "$@"; }
-register() { "$1" regsvr32 /s /u "$2"; }
+unregister() { "$1" regsvr32 /s /u "$2"; }
 
 unregister "$run64" "$dll64" >/dev/null 2>&1
 unregister "$run32" "$dll32" >/dev/null 2>&1
