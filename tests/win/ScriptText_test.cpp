@@ -103,8 +103,7 @@ private:
 COLORREF fromDib(DWORD pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
 
 // What a window shows in its client area above `bottom`, with the colours
-// of its paper (the pixel at the top left) and of its text (the commonest
-// other colour).
+// of its paper (the commonest colour) and of its text (the next commonest).
 struct Shown {
     Ink ink;
     COLORREF paper = 0;
@@ -123,23 +122,19 @@ Shown capture(HWND window, int bottom)
     BitBlt(picture.dc(), 0, 0, client.right, height, dc, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
     GdiFlush();
-    Shown shown;
-    const DWORD paper = picture.pixel(1, 1);
     std::map<DWORD, int> colours;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < client.right; ++x)
-            if (picture.pixel(x, y) != paper)
-                ++colours[picture.pixel(x, y)];
-    DWORD text = 0;
-    int most = 0;
+            ++colours[picture.pixel(x, y)];
+    std::vector<std::pair<int, DWORD>> byCount;
     for (const auto& [colour, count] : colours)
-        if (count > most) {
-            most = count;
-            text = colour;
-        }
+        byCount.emplace_back(count, colour);
+    std::sort(byCount.rbegin(), byCount.rend());
+    Shown shown;
+    const DWORD paper = byCount.empty() ? 0 : byCount[0].second;
     shown.ink = picture.inkOn(paper);
     shown.paper = fromDib(paper);
-    shown.text = fromDib(text);
+    shown.text = fromDib(byCount.size() > 1 ? byCount[1].second : paper);
     return shown;
 }
 
@@ -461,6 +456,9 @@ TEST_F(ScriptTextTest, AHeadingInAnotherScriptShowsBoldGlyphsOfAFallbackFace)
     const std::wstring word = L"\x0395\x03BB\x03BB\x03AC\x03B4\x03B1"; // Ellada
     const std::wstring face = fallbackFaceFor(word, FW_BOLD);
     ASSERT_FALSE(face.empty());
+    // A heading of one colour, so that its text stands out pixel for pixel.
+    box_->put_SolidColorHeading(VARIANT_TRUE);
+    box_->put_GradientPaint(VARIANT_FALSE);
     show(L"Message", word);
     const Ink expected = rendered(face, FW_BOLD, word, heading_);
     EXPECT_GE(findOne(heading_.ink, expected), 0) << "the heading in bold " << std::string(face.begin(), face.end());
