@@ -32,4 +32,8 @@ private:
 // line and all lines. Lines break at CR LF, CR or LF; '&' is shown as it is.
 SIZE measureText(HFONT font, const std::wstring& text);
 
+// Text flags shared by measuring and drawing: multi-line, tabs expanded,
+// no prefix processing, no clipping.
+constexpr UINT LabelTextFlags = DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
+
 } // namespace quillnote::forms

@@ -74,8 +74,9 @@ void LabelText::layOut(HDC dc)
     for (const core::FaceRun& run : core::chooseFaces(portable(text_), fonts_->count(), coverage))
         std::fill_n(faceAt.begin() + static_cast<std::ptrdiff_t>(run.start), run.length, run.face);
 
+    // As DrawTextW counts lines: a line break at the very end adds no line.
     std::size_t start = 0;
-    while (start <= text_.size()) {
+    for (;;) {
         std::size_t end = text_.find_first_of(L"\r\n", start);
         if (end == std::wstring::npos)
             end = text_.size();
@@ -83,6 +84,8 @@ void LabelText::layOut(HDC dc)
         if (end == text_.size())
             break;
         start = end + ((text_[end] == L'\r' && end + 1 < text_.size() && text_[end + 1] == L'\n') ? 2 : 1);
+        if (start == text_.size())
+            break;
     }
     for (const Line& line : lines_) {
         size_.cx = std::max<LONG>(size_.cx, line.width);
