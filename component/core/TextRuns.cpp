@@ -143,7 +143,7 @@ ScriptClass scriptClassOf(char32_t c)
         within(c, 0xFF00, 0xFFEF) || within(c, 0x20000, 0x3FFFF))
         return ScriptClass::Cjk;
     // General punctuation, currency, letterlike symbols, arrows, operators,
-    // variation selectors, specials and unpaired surrogates.
+    // variation selectors, U+FFF0 to U+FFFF and unpaired surrogates.
     if (within(c, 0x2000, 0x20FF) || within(c, 0x2100, 0x23FF) || within(c, 0xFE00, 0xFE0F) ||
         within(c, 0xFFF0, 0xFFFF) || isSurrogate(c))
         return ScriptClass::Common;

@@ -451,6 +451,46 @@ TEST_F(ScriptTextTest, TheDialogFitsTallerFallbackLinesAndLongOnes)
     EXPECT_LT(inkBounds.bottom, body_.ink.height) << "the last line is cut at the bottom";
 }
 
+// The left and right edges of the ink in rows [top, bottom).
+std::pair<int, int> inkEdges(const Ink& ink, int top, int bottom)
+{
+    int left = ink.width, right = -1;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < ink.width; ++x)
+            if (ink.at(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+TEST_F(ScriptTextTest, FallbackLinesKeepTheTextAlignment)
+{
+    const std::wstring word = L"\x039A\x03CC\x03C3\x03BC\x03B5";
+    const struct {
+        const char* name;
+        short alignment;
+    } cases[] = {{"left", 0}, {"right", 1}, {"centre", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        box_->put_TextAlignment(c.alignment);
+        show(word + L"\r\n" + word + L" " + word + L" " + word);
+        const RECT bounds = body_.ink.bounds();
+        const int middle = (bounds.top + bounds.bottom) / 2;
+        const auto [shortLeft, shortRight] = inkEdges(body_.ink, bounds.top, middle);
+        const auto [longLeft, longRight] = inkEdges(body_.ink, middle, bounds.bottom);
+        ASSERT_GT(longRight - longLeft, 2 * (shortRight - shortLeft)) << "not two lines";
+        if (c.alignment == 0)
+            EXPECT_EQ(shortLeft, longLeft);
+        else if (c.alignment == 1)
+            EXPECT_NEAR(shortRight, longRight, 1);
+        else
+            EXPECT_NEAR(shortLeft + shortRight, longLeft + longRight, 2);
+        close(dialog_);
+        dialog_ = nullptr;
+    }
+}
+
 TEST_F(ScriptTextTest, AHeadingInAnotherScriptShowsBoldGlyphsOfAFallbackFace)
 {
     const std::wstring word = L"\x0395\x03BB\x03BB\x03AC\x03B4\x03B1"; // Ellada
