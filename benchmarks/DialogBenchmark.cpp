@@ -9,7 +9,9 @@
 #include "core/FadePainter.h"
 #include "core/LinearGradient.h"
 #include "core/PropertyRules.h"
+#include "forms/Font.h"
 #include "forms/Form.h"
+#include "forms/LabelText.h"
 #include "forms/PictureBox.h"
 #include "forms/PictureBoxSurface.h"
 #include "win/Bstr.h"
@@ -293,6 +295,28 @@ int wmain()
             std::printf("  GradientDirection %2d (code %2d)  %8.3f\n", value, gradientDirectionCode(value), ms);
         }
         bench.unload();
+    }
+    {
+        // What a label's caption costs to lay out and measure: a Latin one
+        // (one glyph check, then DrawTextW as before, with DrawTextW alone
+        // beside it) and one in other scripts (fallback faces, Uniscribe).
+        using namespace quillnote::forms;
+        const Font font{FontSpec{}};
+        const std::wstring latin = L"Message Text";
+        const std::wstring others = L"Message \x039A\x03CC\x03C3\x03BC\x03B5 \x05E9\x05DC\x05D5\x05DD "
+                                    L"\x4E2D\x6587 \xD55C\xAD6D";
+        const double drawText = averageMs(200, [&](int) {
+            WindowDc screen(nullptr);
+            SelectGuard select(screen.get(), font.get());
+            RECT rect = {0, 0, 0, 0};
+            DrawTextW(screen.get(), latin.c_str(), static_cast<int>(latin.size()), &rect, LabelTextFlags | DT_CALCRECT);
+        });
+        const double plain = averageMs(200, [&](int) { LabelText text(font.get(), latin); });
+        const double mixed = averageMs(200, [&](int) { LabelText text(font.get(), others); });
+        std::printf("Laying out a label's caption (median of 200, ms)\n");
+        std::printf("  \"Message Text\", DrawTextW alone     %8.3f\n", drawText);
+        std::printf("  \"Message Text\", label layout        %8.3f\n", plain);
+        std::printf("  Greek, Hebrew, Chinese, Korean       %8.3f\n", mixed);
     }
     CoUninitialize();
     return status;

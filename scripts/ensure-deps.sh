@@ -1,12 +1,15 @@
 #!/bin/sh
 # Installs what Quillnote needs to build and test on Debian 12, when it is
 # missing: MinGW-w64, Wine of both bitnesses (with the i386 architecture),
-# widl, Xvfb, CMake, GoogleTest's sources, Wine's fonts and the screenshot
-# tools. Quick when everything is there already. Run as root.
+# widl, Xvfb, CMake, GoogleTest's sources, Wine's fonts, the fallback fonts
+# for other scripts (DejaVu Sans: Greek, Cyrillic, Hebrew, Arabic; Droid Sans
+# Fallback: Chinese and Japanese; LexiGulim: Korean; Wine sees them through
+# fontconfig) and the screenshot tools. Quick when everything is there
+# already. Run as root.
 set -eu
 
 packages="cmake make g++ mingw-w64 wine wine64 wine64-tools wine32:i386 xvfb xauth \
-googletest fonts-wine xdotool x11-utils x11-apps imagemagick python3 clang-format"
+googletest fonts-wine fonts-dejavu-core fonts-droid-fallback fonts-lexi-gulim xdotool x11-utils x11-apps imagemagick python3 clang-format"
 
 missing=""
 for package in $packages; do

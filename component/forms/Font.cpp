@@ -1,5 +1,7 @@
 #include "Font.h"
 
+#include "LabelText.h"
+
 #include <cmath>
 
 namespace quillnote::forms {
@@ -19,25 +21,6 @@ UniqueFont createFont(const FontSpec& description)
     return UniqueFont(CreateFontIndirectW(&lf));
 }
 
-SIZE measureText(HFONT font, const std::wstring& text)
-{
-    SIZE size = {0, 0};
-    WindowDc screen(nullptr);
-    if (!screen.get())
-        return size;
-    SelectGuard select(screen.get(), font);
-    if (text.empty()) {
-        // An empty caption keeps the height of one line, as a label does.
-        TEXTMETRICW metrics = {};
-        GetTextMetricsW(screen.get(), &metrics);
-        size.cy = metrics.tmHeight;
-        return size;
-    }
-    RECT rect = {0, 0, 0, 0};
-    DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &rect, LabelTextFlags | DT_CALCRECT);
-    size.cx = rect.right - rect.left;
-    size.cy = rect.bottom - rect.top;
-    return size;
-}
+SIZE measureText(HFONT font, const std::wstring& text) { return LabelText(font, text).size(); }
 
 } // namespace quillnote::forms

@@ -28,8 +28,8 @@ private:
     UniqueFont font_;
 };
 
-// Size of text drawn in font: the widest line and all lines. Lines break at
-// CR LF, CR or LF; '&' is shown as it is.
+// Size of text drawn in font as a label draws it (LabelText): the widest
+// line and all lines. Lines break at CR LF, CR or LF; '&' is shown as it is.
 SIZE measureText(HFONT font, const std::wstring& text);
 
 // Text flags shared by measuring and drawing: multi-line, tabs expanded,

@@ -18,7 +18,8 @@ void Label::setCaption(std::u16string caption)
 
 void Label::autoSize()
 {
-    const SIZE size = measureText(font_.get(), win::toWide(caption_));
+    text_ = std::make_unique<LabelText>(font_.get(), win::toWide(caption_));
+    const SIZE size = text_->size();
     bounds_.width = units_.xTwips(size.cx);
     bounds_.height = units_.yTwips(size.cy);
 }
@@ -50,7 +51,7 @@ void Label::setView(const TwipsRect& area, double scrolledDown, double scrolledA
 
 void Label::paint(HDC dc, const Units& units) const
 {
-    if (!visible_ || caption_.empty())
+    if (!visible_ || caption_.empty() || !text_)
         return;
     RECT rect = {units.xPixels(bounds_.left), units.yPixels(bounds_.top), units.xPixels(bounds_.left + bounds_.width),
                  units.yPixels(bounds_.top + bounds_.height)};
@@ -68,7 +69,6 @@ void Label::paint(HDC dc, const Units& units) const
         IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
         OffsetRect(&rect, -units.xPixels(scrolledAcross_), -units.yPixels(scrolledDown_));
     }
-    SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, toColorRef(foreColor_));
     UINT align = DT_LEFT;
@@ -76,8 +76,7 @@ void Label::paint(HDC dc, const Units& units) const
         align = DT_RIGHT;
     else if (alignment_ == Alignment::Center)
         align = DT_CENTER;
-    const std::wstring text = win::toWide(caption_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, LabelTextFlags | align);
+    text_->draw(dc, rect, align);
 }
 
 } // namespace quillnote::forms

@@ -5,8 +5,10 @@
 
 #include "Control.h"
 #include "Font.h"
+#include "LabelText.h"
 #include "core/Values.h"
 
+#include <memory>
 #include <string>
 
 namespace quillnote::forms {
@@ -39,6 +41,9 @@ private:
     Font font_;
     const Units& units_;
     std::u16string caption_;
+    // The caption laid out in the label's font: what autoSize measures and
+    // paint draws.
+    std::unique_ptr<LabelText> text_;
     Colour foreColor_ = 0;
     Alignment alignment_ = Alignment::Left;
     TwipsRect view_;
