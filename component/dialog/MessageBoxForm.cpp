@@ -3,6 +3,7 @@
 #include "Announcement.h"
 #include "DialogAccessible.h"
 #include "DialogControlIds.h"
+#include "PhaseMarks.h"
 #include "ResourceIds.h"
 #include "core/ButtonFlags.h"
 #include "core/CopiedText.h"
@@ -83,6 +84,7 @@ MessageBoxForm::~MessageBoxForm()
 
 bool MessageBoxForm::createControls()
 {
+    markPhase("top-level window");
     // Body: no border, the window text colour as fore colour.
     if (!Background.create(hwnd(), TwipsRect{0, 330, 5265, 1350}, dialog_ids::Body))
         return false;
@@ -118,6 +120,7 @@ bool MessageBoxForm::createControls()
     MsgText.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
 
     Timer2.onTick = [this] { Timer2_Timer(); };
+    markPhase("body, buttons, labels, lines");
 
     // Heading strip; it answers no events of its own.
     if (!TopHeading.create(hwnd(), TwipsRect{0, 0, 5265, 330}, dialog_ids::HeadingStrip))
@@ -137,6 +140,7 @@ bool MessageBoxForm::createControls()
     TopCaption.setForeColor(Default::ForeColorHeading);
     TopHeading.add(TopCaption);
     TopCaption.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
+    markPhase("heading strip and close box picture");
 
     Timer1.onTick = [this] { Timer1_Timer(); };
 
@@ -145,6 +149,7 @@ bool MessageBoxForm::createControls()
     ControlBoxDn.setTop(1680);
     ControlBoxDn.setVisible(false);
     ControlBoxDn.setPicture(forms::loadBitmapPicture(IDB_CLOSEBOX_DOWN));
+    markPhase("pressed close box picture");
     return true;
 }
 
@@ -175,7 +180,12 @@ LRESULT MessageBoxForm::accessibleObject(WPARAM flags, LPARAM objectId)
     return answer > 0 ? answer : 0;
 }
 
-void MessageBoxForm::shown() { announceDialog(hwnd(), iconIndex_ >= 0 && iconHandle_ != 0); }
+void MessageBoxForm::shown()
+{
+    markPhase("show and activation, after Activate");
+    announceDialog(hwnd(), iconIndex_ >= 0 && iconHandle_ != 0);
+    markPhase("announcement to accessibility tools");
+}
 
 void MessageBoxForm::onDestroyed()
 {
@@ -190,6 +200,7 @@ void MessageBoxForm::Form_Load() { focusedButton_ = 0; }
 
 void MessageBoxForm::Form_Activate()
 {
+    markPhase("show until Activate");
     runStep([&] {
         if (isSet(settings_.keepOnTop))
             SetTopmost(hwnd(), true);
@@ -229,6 +240,7 @@ void MessageBoxForm::Form_Activate()
     });
     runStep([&] { Timer2_Timer(); });
     runStep([&] { Timer2.setEnabled(true); });
+    markPhase("Activate: shading, icon, heading, focus");
 }
 
 void MessageBoxForm::Form_KeyUp(int keyCode, int)

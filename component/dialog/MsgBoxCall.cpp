@@ -3,6 +3,7 @@
 #include "ApartmentWatch.h"
 #include "Chime.h"
 #include "MessageBoxForm.h"
+#include "PhaseMarks.h"
 #include "core/ButtonFlags.h"
 #include "core/DialogGeometry.h"
 #include "core/PropertyRules.h"
@@ -235,14 +236,17 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     CallContext call;
     runStep([&] { call.active = GetActiveWindow(); });
     runStep([&] { findOwner(properties, call); });
+    markPhase("caller's window and owner");
 
     // Each call shows a dialog of its own, loaded fresh in its design state,
     // so an earlier dialog that is still open keeps its own buttons and
     // result and never lends them to this one.
     std::unique_ptr<MessageBoxForm> dialog;
     runStep([&] { dialog = std::make_unique<MessageBoxForm>(settings); });
+    markPhase("form object and its fonts");
     if (!dialog || !dialog->load())
         return ResultCodes::None;
+    markPhase("load event");
     MessageBoxForm& form = *dialog;
 
     applyColours(form, properties);
@@ -253,14 +257,17 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     runStep([&] { showEnabledButtons(form); });
     runStep([&] { applyDefaultButton(form, call); });
     runStep([&] { applyMessage(form, message); });
+    markPhase("colours, heading, icon, captions, message");
     runStep([&] { applyLayout(form, layoutDialog(layoutInputOf(form, properties, call))); });
     runStep([&] { applyCloseBox(form, properties); });
+    markPhase("layout applied");
 
     settings.resultCode = ResultCodes::None;
     runStep([&] {
         if (isSet(properties.soundBeep()))
             PlayBeep();
     });
+    markPhase("sound started");
 
     if (isSet(settings.modal)) {
         form.show(true);
