@@ -116,8 +116,9 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
 {
     const DWORD thread = GetCurrentThreadId();
     std::atomic<double> paintedAt{0};
-    const double start = nowMs();
+    std::atomic<bool> watching{false};
     std::thread watcher([&] {
+        watching = true;
         const double limit = nowMs() + 10000;
         HWND dialog = nullptr;
         while (nowMs() < limit) {
@@ -139,6 +140,10 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
         PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
     });
+    // The watcher's own start is not part of the call.
+    while (!watching)
+        Sleep(0);
+    const double start = nowMs();
     show();
     watcher.join();
     return paintedAt > 0 ? paintedAt - start : -1;
