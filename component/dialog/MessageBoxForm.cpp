@@ -196,13 +196,22 @@ void MessageBoxForm::onDestroyed()
 
 // --- Event handlers ---------------------------------------------------------
 
-void MessageBoxForm::Form_Load() { focusedButton_ = 0; }
+void MessageBoxForm::Form_Load()
+{
+    focusedButton_ = 0;
+    // Placed on top while still hidden: on a shown window the window system
+    // restacks it at once, which costs about as much as showing it.
+    runStep([&] {
+        if (isSet(settings_.keepOnTop))
+            SetTopmost(hwnd(), true);
+    });
+}
 
 void MessageBoxForm::Form_Activate()
 {
     markPhase("show until Activate");
     runStep([&] {
-        if (isSet(settings_.keepOnTop))
+        if (isSet(settings_.keepOnTop) && !(GetWindowLongW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST))
             SetTopmost(hwnd(), true);
     });
     runStep([&] {
