@@ -1,6 +1,7 @@
 #include "MessageBoxForm.h"
 
 #include "Announcement.h"
+#include "Chime.h"
 #include "DialogAccessible.h"
 #include "DialogControlIds.h"
 #include "PhaseMarks.h"
@@ -59,7 +60,8 @@ MessageBoxForm::MessageBoxForm(SharedSettings& settings)
       MsgText(forms::FontSpec{}, units()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
                                                   forms::LineShape(0, 15, 5265, 15, Grey),
                                                   forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
-      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000), settings_(settings)
+      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000),
+      ChimeTimer(*this, USER_TIMER_MINIMUM), settings_(settings)
 {
     // Design size and place: the frame adds 45 twips on each side of the
     // 5175 x 1920 client area.
@@ -151,6 +153,15 @@ bool MessageBoxForm::createControls()
     ControlBoxDn.setPicture(forms::loadBitmapPicture(IDB_CLOSEBOX_DOWN));
     markPhase("pressed close box picture");
     return true;
+}
+
+void MessageBoxForm::chimeAfterFirstPaint()
+{
+    ChimeTimer.onTick = [this] {
+        ChimeTimer.setEnabled(false);
+        PlayBeep();
+    };
+    ChimeTimer.setEnabled(true);
 }
 
 void MessageBoxForm::setIcon(std::uintptr_t handle, std::int16_t index)

@@ -213,9 +213,10 @@ void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)
 
 // A modeless dialog is left to itself: painted now, since the caller may not
 // pump messages for a while (a script host that sleeps), with what the
-// window system buffers sent to the screen; watched, so that it goes with its
-// thread or apartment; and freed when it is unloaded.
-void leaveOpen(std::unique_ptr<MessageBoxForm> dialog)
+// window system buffers sent to the screen; its chime started once it is
+// painted; watched, so that it goes with its thread or apartment; and freed
+// when it is unloaded.
+void leaveOpen(std::unique_ptr<MessageBoxForm> dialog, bool chime)
 {
     MessageBoxForm& form = *dialog;
     runStep([&] {
@@ -223,6 +224,8 @@ void leaveOpen(std::unique_ptr<MessageBoxForm> dialog)
             RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         GdiFlush();
     });
+    if (chime)
+        runStep([&] { PlayBeep(); });
     runStep([&] { watchApartmentOfThisThread(); });
     dialog.release()->deleteWhenUnloaded();
 }
@@ -263,18 +266,15 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     markPhase("layout applied");
 
     settings.resultCode = ResultCodes::None;
-    runStep([&] {
-        if (isSet(properties.soundBeep()))
-            PlayBeep();
-    });
-    markPhase("sound started");
-
+    const bool chime = isSet(properties.soundBeep());
     if (isSet(settings.modal)) {
+        if (chime)
+            runStep([&] { form.chimeAfterFirstPaint(); });
         form.show(true);
         return form.resultCode();
     }
     form.show(false);
-    leaveOpen(std::move(dialog));
+    leaveOpen(std::move(dialog), chime);
     return ResultCodes::None;
 }
 
