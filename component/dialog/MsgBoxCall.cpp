@@ -176,28 +176,27 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     return in;
 }
 
-// Copies the layout into the controls, in the order of its fields.
+// Copies the layout into the controls. Each window moves once: every move
+// of a window is a round of messages and a request to the window system.
 void applyLayout(MessageBoxForm& form, const LayoutResult& out)
 {
-    form.setWidth(out.dialogWidth);
     form.TopHeading.setWidth(out.headingStripWidth);
     for (auto& line : form.HLine) {
         if (out.separatorVisible)
             line.setX2(out.separatorX2);
         line.setVisible(out.separatorVisible);
     }
-    form.Background.setWidth(out.backgroundWidth);
     form.MsgText.setLeft(out.textLeft);
     form.MsgText.setTop(out.textTop);
     form.MsgText.setAlignment(out.textAlignment);
     for (size_t i = 0; i < form.MsgButton.size(); ++i) {
-        form.MsgButton[i].setTop(out.buttonTop);
-        form.MsgButton[i].setLeft(out.buttonLeft[i]);
+        forms::CommandButton& button = form.MsgButton[i];
+        button.setPlace(
+            forms::TwipsRect{out.buttonLeft[i], out.buttonTop, button.bounds().width, button.bounds().height});
     }
-    form.setHeight(out.dialogHeight);
-    form.Background.setHeight(out.backgroundHeight);
-    form.setTop(out.dialogTop);
-    form.setLeft(out.dialogLeft);
+    const forms::TwipsRect& body = form.Background.bounds();
+    form.Background.setPlace(forms::TwipsRect{body.left, body.top, out.backgroundWidth, out.backgroundHeight});
+    form.setPlace(out.dialogLeft, out.dialogTop, out.dialogWidth, out.dialogHeight);
     if (out.closeBoxPlaced)
         form.ControlBoxUp.setLeft(out.closeBoxLeft);
     if (out.textScrolls)

@@ -93,6 +93,15 @@ void Form::setHeight(double twips)
     applyPosition();
 }
 
+void Form::setPlace(double left, double top, double width, double height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    applyPosition();
+}
+
 void Form::applyPosition()
 {
     if (!alive())

@@ -51,6 +51,9 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Place and size at once: one move of the window instead of one for
+    // each of them.
+    void setPlace(double left, double top, double width, double height);
 
     const Units& units() const { return units_; }
     HFONT defaultFont() const { return defaultFont_.get(); }
