@@ -191,6 +191,12 @@ LRESULT MessageBoxForm::accessibleObject(WPARAM flags, LPARAM objectId)
     return answer > 0 ? answer : 0;
 }
 
+// A dialog that stays on top is created on top. Made topmost once shown, it
+// is restacked by the window system at once, which costs about as much as
+// showing it; and a SetWindowPos on the hidden window would activate it
+// before it shows.
+DWORD MessageBoxForm::extraExStyle() const { return isSet(settings_.keepOnTop) ? WS_EX_TOPMOST : 0; }
+
 void MessageBoxForm::shown()
 {
     markPhase("show and activation, after Activate");
@@ -207,16 +213,7 @@ void MessageBoxForm::onDestroyed()
 
 // --- Event handlers ---------------------------------------------------------
 
-void MessageBoxForm::Form_Load()
-{
-    focusedButton_ = 0;
-    // Placed on top while still hidden: on a shown window the window system
-    // restacks it at once, which costs about as much as showing it.
-    runStep([&] {
-        if (isSet(settings_.keepOnTop))
-            SetTopmost(hwnd(), true);
-    });
-}
+void MessageBoxForm::Form_Load() { focusedButton_ = 0; }
 
 void MessageBoxForm::Form_Activate()
 {

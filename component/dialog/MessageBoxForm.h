@@ -57,6 +57,7 @@ public:
 protected:
     bool createControls() override;
     LRESULT accessibleObject(WPARAM flags, LPARAM objectId) override;
+    DWORD extraExStyle() const override;
     void shown() override;
     void onDestroyed() override;
 

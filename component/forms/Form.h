@@ -93,6 +93,9 @@ protected:
     // answers with its own object here; 0 leaves the request to the window
     // system.
     virtual LRESULT accessibleObject(WPARAM /*flags*/, LPARAM /*objectId*/) { return 0; }
+    // Extended styles the window is created with besides the form's own
+    // (WS_EX_TOPMOST for a form that stays on top from the start).
+    virtual DWORD extraExStyle() const { return 0; }
     // The window has just been shown and activated (before a modal show's
     // message loop starts).
     virtual void shown() {}
