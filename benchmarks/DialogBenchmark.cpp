@@ -1,9 +1,16 @@
-// Prints how fast the dialog is, beside the platform's own message box:
-// the time from the call to the first complete paint, the cost of a heading
-// repaint, of each of the 16 body shadings on a body of the design size, and
-// the processor time an open, idle dialog takes. Run it under the same
-// conditions each time (see the README); it prints figures and asserts
-// nothing.
+// Prints how fast the dialog is, beside the platform's own message box and
+// beside the floor the window system sets (a bare popup window with a caption
+// and one line of text, created, shown and painted): the time from the call
+// to the first complete paint, for the first call in a fresh process (cold:
+// the benchmark starts itself again once per measure) and for later calls
+// (warm), the subjects measured in turn so that drift hits all alike; the
+// first paint of messages of 1 to 10,000 lines; the processor time an open,
+// idle dialog takes; the cost of a heading repaint and of each of the 16 body
+// shadings on a body of the design size. Run it under the same conditions
+// each time (see the README); it prints figures and asserts nothing.
+//
+// Usage: dialog_benchmark [--cold SUBJECT]   (the second form is how the
+// benchmark measures one cold call; it returns the time in its exit code)
 
 #include "Quillnote.h"
 #include "core/FadePainter.h"
@@ -24,7 +31,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <thread>
@@ -109,8 +118,9 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
 {
     const DWORD thread = GetCurrentThreadId();
     std::atomic<double> paintedAt{0};
-    const double start = nowMs();
+    std::atomic<bool> watching{false};
     std::thread watcher([&] {
+        watching = true;
         const double limit = nowMs() + 10000;
         HWND dialog = nullptr;
         while (nowMs() < limit) {
@@ -132,6 +142,10 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
         PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
     });
+    // The watcher's own start is not part of the call.
+    while (!watching)
+        Sleep(0);
+    const double start = nowMs();
     show();
     watcher.join();
     return paintedAt > 0 ? paintedAt - start : -1;
@@ -148,12 +162,228 @@ win::ComPtr<_Quillnote> createComponent(HMODULE library)
     return box;
 }
 
-void callMsgBox(_Quillnote* box, short buttons)
+constexpr wchar_t Message[] = L"Do you want to save the changes you made?";
+constexpr wchar_t Title[] = L"Benchmark";
+constexpr short YesNoCancelQuestion = 3 + 32; // MB_YESNOCANCEL | MB_ICONQUESTION
+
+void callMsgBox(_Quillnote* box, const std::wstring& text, short buttons)
 {
-    const win::Bstr message = win::Bstr::copyOf(u"Do you want to save the changes you made?");
+    const win::Bstr message = win::Bstr::copyOf(std::wstring_view(text));
     const win::Bstr title = win::Bstr::copyOf(u"Benchmark");
     win::Variant result;
     box->MsgBox(message.get(), buttons, title.get(), result.get());
+}
+
+// --- The floor: what the window system costs at the least ----------------------
+
+constexpr wchar_t FloorClass[] = L"QuillnoteBenchmarkFloor";
+
+LRESULT CALLBACK floorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        TextOutW(dc, 12, 12, Message, static_cast<int>(wcslen(Message)));
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE)
+            DestroyWindow(hwnd);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+// A popup window with a caption and one line of text, of the dialog's size,
+// created, shown and run until Esc destroys it.
+void showFloor()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = &floorProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = FloorClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    if (!registered)
+        return;
+    HWND window = CreateWindowExW(0, FloorClass, Title, WS_POPUP | WS_CAPTION, 336, 317, 351, 134, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (!window)
+        return;
+    ShowWindow(window, SW_SHOW);
+    MSG message;
+    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// --- The subjects, measured in turn -------------------------------------------
+
+enum class Subject { Platform, Plain, Faded, Floor };
+constexpr Subject AllSubjects[] = {Subject::Platform, Subject::Plain, Subject::Faded, Subject::Floor};
+
+const wchar_t* argumentOf(Subject subject)
+{
+    switch (subject) {
+    case Subject::Platform:
+        return L"platform";
+    case Subject::Plain:
+        return L"plain";
+    case Subject::Faded:
+        return L"faded";
+    case Subject::Floor:
+        return L"floor";
+    }
+    return L"";
+}
+
+const char* labelOf(Subject subject)
+{
+    switch (subject) {
+    case Subject::Platform:
+        return "MessageBoxW";
+    case Subject::Plain:
+        return "MsgBox, default properties";
+    case Subject::Faded:
+        return "MsgBox, GradientPaint, circle fade";
+    case Subject::Floor:
+        return "Floor: captioned popup, one TextOut";
+    }
+    return "";
+}
+
+// One call of a subject, from the call to the first complete paint.
+double timeSubject(Subject subject, _Quillnote* box)
+{
+    switch (subject) {
+    case Subject::Platform:
+        return timeToFirstPaint(L"#32770",
+                                [] { MessageBoxW(nullptr, Message, Title, MB_YESNOCANCEL | MB_ICONQUESTION); });
+    case Subject::Plain:
+        // The objects of a thread share the gradient setting: put it back to
+        // its default before each plain call.
+        box->put_GradientPaint(VARIANT_FALSE);
+        return timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, Message, YesNoCancelQuestion); });
+    case Subject::Faded:
+        box->put_GradientPaint(VARIANT_TRUE);
+        box->put_GradientDirection(7);
+        return timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, Message, YesNoCancelQuestion); });
+    case Subject::Floor:
+        return timeToFirstPaint(FloorClass, [] { showFloor(); });
+    }
+    return -1;
+}
+
+std::wstring ownPath()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    return path;
+}
+
+struct Library {
+    win::UniqueModule module;
+    win::ComPtr<_Quillnote> box;
+};
+
+Library openComponent()
+{
+    Library library;
+    std::wstring folder = ownPath();
+    folder = folder.substr(0, folder.find_last_of(L"\\/"));
+    library.module.reset(LoadLibraryW((folder + L"\\Quillnote.dll").c_str()));
+    if (library.module)
+        library.box = createComponent(library.module.get());
+    return library;
+}
+
+// --- Cold: the first call in a fresh process ------------------------------------
+
+// A child process measures one call and returns its time in microseconds
+// (plus one) as its exit code; 0 when it could not measure.
+int measureColdInChild(const wchar_t* argument)
+{
+    for (Subject subject : AllSubjects) {
+        if (wcscmp(argument, argumentOf(subject)) != 0)
+            continue;
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        int code = 0;
+        {
+            Library library = openComponent();
+            if (library.box || subject == Subject::Platform || subject == Subject::Floor) {
+                const double ms = timeSubject(subject, library.box.get());
+                code = ms > 0 ? static_cast<int>(std::lround(ms * 1000)) + 1 : 0;
+            }
+        }
+        CoUninitialize();
+        return code;
+    }
+    return 0;
+}
+
+double coldInFreshProcess(Subject subject)
+{
+    std::wstring command = L"\"" + ownPath() + L"\" --cold " + argumentOf(subject);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    win::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
+    DWORD code = 0;
+    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 0);
+        return -1;
+    }
+    GetExitCodeProcess(process.hProcess, &code);
+    return code > 0 ? (code - 1) / 1000.0 : -1;
+}
+
+// --- Printing -----------------------------------------------------------------
+
+struct Figures {
+    double subject[4] = {};
+};
+
+void printFigures(const char* heading, int count, const Figures& figures)
+{
+    const double platform = figures.subject[0], floor = figures.subject[3];
+    std::printf("%s (median of %d, ms; ratio to MessageBoxW, to the floor)\n", heading, count);
+    for (int i = 0; i < 4; ++i) {
+        const double ms = figures.subject[i];
+        std::printf("  %-38s %8.2f   x%.2f   x%.2f\n", labelOf(AllSubjects[i]), ms, platform > 0 ? ms / platform : 0,
+                    floor > 0 ? ms / floor : 0);
+    }
+}
+
+// A message of `lines` lines of ordinary length.
+std::wstring messageOfLines(int lines)
+{
+    std::wstring text;
+    for (int i = 1; i <= lines; ++i) {
+        if (i > 1)
+            text += L"\r\n";
+        text += L"Line " + std::to_wstring(i) + L" of the message, of ordinary length.";
+    }
+    return text;
+}
+
+double processCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& t) {
+        return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
 }
 
 // --- Painting -----------------------------------------------------------------
@@ -192,60 +422,70 @@ double averageMs(int repeats, Work work)
     return median(times);
 }
 
-double processCpuMs()
-{
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto ms = [](const FILETIME& t) {
-        return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-    };
-    return ms(kernel) + ms(user);
-}
-
 } // namespace
 
-int wmain()
+int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 3 && wcscmp(argv[1], L"--cold") == 0)
+        return measureColdInChild(argv[2]);
+
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    std::wstring folder(MAX_PATH, L'\0');
-    folder.resize(GetModuleFileNameW(nullptr, folder.data(), MAX_PATH));
-    folder = folder.substr(0, folder.find_last_of(L"\\/"));
-    win::UniqueModule library(LoadLibraryW((folder + L"\\Quillnote.dll").c_str()));
-    if (!library) {
-        std::printf("Quillnote.dll not found beside the benchmark\n");
-        return 1;
-    }
-    int status = 0;
     {
-        win::ComPtr<_Quillnote> box = createComponent(library.get());
-        if (!box) {
-            std::printf("could not create the component\n");
+        Library library = openComponent();
+        if (!library.box) {
+            std::printf("Quillnote.dll not found beside the benchmark, or the component not created\n");
             return 1;
         }
-        box->put_SoundBeep(VARIANT_FALSE);
-        const int rounds = 15;
+        _Quillnote* box = library.box.get();
 
-        std::printf("Time from the call to the first complete paint (median of %d, ms)\n", rounds);
-        std::vector<double> platform, plain, faded;
-        for (int i = 0; i < rounds; ++i) {
-            platform.push_back(timeToFirstPaint(L"#32770", [] {
-                MessageBoxW(nullptr, L"Do you want to save the changes you made?", L"Benchmark",
-                            MB_YESNOCANCEL | MB_ICONQUESTION);
-            }));
-            box->put_GradientPaint(VARIANT_FALSE);
-            plain.push_back(timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box.get(), 3 + 32); }));
-            box->put_GradientPaint(VARIANT_TRUE);
-            box->put_GradientDirection(7);
-            faded.push_back(timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box.get(), 3 + 32); }));
+        std::printf("Time from the call to the first complete paint\n");
+        const int coldRounds = 10;
+        std::vector<double> cold[4];
+        for (int round = 0; round < coldRounds; ++round)
+            for (int i = 0; i < 4; ++i)
+                cold[i].push_back(coldInFreshProcess(AllSubjects[i]));
+        Figures coldFigures;
+        for (int i = 0; i < 4; ++i)
+            coldFigures.subject[i] = median(cold[i]);
+        printFigures("Cold, the first call in a fresh process", coldRounds, coldFigures);
+
+        // One call of each before the warm figures: later calls are measured.
+        for (Subject subject : AllSubjects)
+            timeSubject(subject, box);
+        const int warmRounds = 30;
+        std::vector<double> warm[4];
+        for (int round = 0; round < warmRounds; ++round)
+            for (int i = 0; i < 4; ++i)
+                warm[i].push_back(timeSubject(AllSubjects[i], box));
+        Figures warmFigures;
+        for (int i = 0; i < 4; ++i)
+            warmFigures.subject[i] = median(warm[i]);
+        printFigures("Warm, later calls in the same process", warmRounds, warmFigures);
+        std::printf("  Cold over warm: MsgBox default x%.2f, GradientPaint x%.2f\n",
+                    warmFigures.subject[1] > 0 ? coldFigures.subject[1] / warmFigures.subject[1] : 0,
+                    warmFigures.subject[2] > 0 ? coldFigures.subject[2] / warmFigures.subject[2] : 0);
+
+        std::printf("First paint of a long message, MsgBox default properties (warm, ms)\n");
+        box->put_GradientPaint(VARIANT_FALSE);
+        double oneLine = 0;
+        for (int lines : {1, 100, 1000, 10000}) {
+            const std::wstring text = messageOfLines(lines);
+            std::vector<double> times;
+            const int repeats = lines >= 10000 ? 5 : 9;
+            for (int i = 0; i < repeats; ++i)
+                times.push_back(timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, text, 0); }));
+            const double ms = median(times);
+            if (lines == 1)
+                oneLine = ms;
+            std::printf("  %6d lines  %8.2f   (%.4f ms per line above one line)\n", lines, ms,
+                        lines > 1 ? (ms - oneLine) / (lines - 1) : 0.0);
         }
-        std::printf("  MessageBoxW                         %8.2f\n", median(platform));
-        std::printf("  MsgBox, default properties          %8.2f\n", median(plain));
-        std::printf("  MsgBox, GradientPaint, circle fade  %8.2f\n", median(faded));
 
         // An idle dialog: open, active, nobody touching it.
         box->put_GradientPaint(VARIANT_FALSE);
         box->put_Modal(VARIANT_FALSE);
-        callMsgBox(box.get(), 0);
+        callMsgBox(box, Message, 0);
         pump(500);
         const double cpuStart = processCpuMs(), wallStart = nowMs();
         pump(5000);
@@ -257,8 +497,8 @@ int wmain()
             PostMessageW(search.found, WM_KEYUP, VK_ESCAPE, 0xC0010001);
             pump(300);
         }
+        box->put_Modal(VARIANT_TRUE);
     }
-
     {
         PaintBench bench;
         if (!bench.load()) {
@@ -319,5 +559,5 @@ int wmain()
         std::printf("  Greek, Hebrew, Chinese, Korean       %8.3f\n", mixed);
     }
     CoUninitialize();
-    return status;
+    return 0;
 }

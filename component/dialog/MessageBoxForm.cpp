@@ -1,8 +1,10 @@
 #include "MessageBoxForm.h"
 
 #include "Announcement.h"
+#include "Chime.h"
 #include "DialogAccessible.h"
 #include "DialogControlIds.h"
+#include "PhaseMarks.h"
 #include "ResourceIds.h"
 #include "core/ButtonFlags.h"
 #include "core/CopiedText.h"
@@ -58,8 +60,8 @@ MessageBoxForm::MessageBoxForm(SharedSettings& settings)
       MsgText(forms::FontSpec{}, units()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
                                                   forms::LineShape(0, 15, 5265, 15, Grey),
                                                   forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
-      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000), settings_(settings),
-      scroller_(*this, Background, MsgText)
+      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000),
+      ChimeTimer(*this, USER_TIMER_MINIMUM), settings_(settings), scroller_(*this, Background, MsgText)
 {
     // Design size and place: the frame adds 45 twips on each side of the
     // 5175 x 1920 client area.
@@ -84,6 +86,7 @@ MessageBoxForm::~MessageBoxForm()
 
 bool MessageBoxForm::createControls()
 {
+    markPhase("top-level window");
     // Body: no border, the window text colour as fore colour.
     if (!Background.create(hwnd(), TwipsRect{0, 330, 5265, 1350}, dialog_ids::Body))
         return false;
@@ -116,6 +119,7 @@ bool MessageBoxForm::createControls()
     MsgText.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
 
     Timer2.onTick = [this] { Timer2_Timer(); };
+    markPhase("body, buttons, labels, lines");
 
     // Heading strip; it answers no events of its own.
     if (!TopHeading.create(hwnd(), TwipsRect{0, 0, 5265, 330}, dialog_ids::HeadingStrip))
@@ -135,6 +139,7 @@ bool MessageBoxForm::createControls()
     TopCaption.setForeColor(Default::ForeColorHeading);
     TopHeading.add(TopCaption);
     TopCaption.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
+    markPhase("heading strip and close box picture");
 
     Timer1.onTick = [this] { Timer1_Timer(); };
 
@@ -143,7 +148,17 @@ bool MessageBoxForm::createControls()
     ControlBoxDn.setTop(1680);
     ControlBoxDn.setVisible(false);
     ControlBoxDn.setPicture(forms::loadBitmapPicture(IDB_CLOSEBOX_DOWN));
+    markPhase("pressed close box picture");
     return true;
+}
+
+void MessageBoxForm::chimeAfterFirstPaint()
+{
+    ChimeTimer.onTick = [this] {
+        ChimeTimer.setEnabled(false);
+        PlayBeep();
+    };
+    ChimeTimer.setEnabled(true);
 }
 
 void MessageBoxForm::setIcon(std::uintptr_t handle, std::int16_t index)
@@ -173,7 +188,18 @@ LRESULT MessageBoxForm::accessibleObject(WPARAM flags, LPARAM objectId)
     return answer > 0 ? answer : 0;
 }
 
-void MessageBoxForm::shown() { announceDialog(hwnd(), iconIndex_ >= 0 && iconHandle_ != 0); }
+// A dialog that stays on top is created on top. Made topmost once shown, it
+// is restacked by the window system at once, which costs about as much as
+// showing it; and a SetWindowPos on the hidden window would activate it
+// before it shows.
+DWORD MessageBoxForm::extraExStyle() const { return isSet(settings_.keepOnTop) ? WS_EX_TOPMOST : 0; }
+
+void MessageBoxForm::shown()
+{
+    markPhase("show and activation, after Activate");
+    announceDialog(hwnd(), iconIndex_ >= 0 && iconHandle_ != 0);
+    markPhase("announcement to accessibility tools");
+}
 
 void MessageBoxForm::onDestroyed()
 {
@@ -188,8 +214,9 @@ void MessageBoxForm::Form_Load() { focusedButton_ = 0; }
 
 void MessageBoxForm::Form_Activate()
 {
+    markPhase("show until Activate");
     runStep([&] {
-        if (isSet(settings_.keepOnTop))
+        if (isSet(settings_.keepOnTop) && !(GetWindowLongW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST))
             SetTopmost(hwnd(), true);
     });
     runStep([&] {
@@ -227,6 +254,7 @@ void MessageBoxForm::Form_Activate()
     });
     runStep([&] { Timer2_Timer(); });
     runStep([&] { Timer2.setEnabled(true); });
+    markPhase("Activate: shading, icon, heading, focus");
 }
 
 void MessageBoxForm::Form_KeyUp(int keyCode, int)

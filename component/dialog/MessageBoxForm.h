@@ -37,6 +37,12 @@ public:
     forms::Label TopCaption;
     forms::Timer Timer1;
     forms::ImageControl ControlBoxDn;
+    forms::Timer ChimeTimer;
+
+    // Plays the chime once the shown dialog has painted itself: the timer's
+    // tick comes only when no window of the thread waits for a paint, so the
+    // sound's thread does not compete with the first paint.
+    void chimeAfterFirstPaint();
 
     // The icon this dialog shows, as MsgBox left it for this dialog.
     void setIcon(std::uintptr_t handle, std::int16_t index);
@@ -51,6 +57,7 @@ public:
 protected:
     bool createControls() override;
     LRESULT accessibleObject(WPARAM flags, LPARAM objectId) override;
+    DWORD extraExStyle() const override;
     void shown() override;
     void onDestroyed() override;
 

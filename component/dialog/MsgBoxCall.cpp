@@ -3,6 +3,7 @@
 #include "ApartmentWatch.h"
 #include "Chime.h"
 #include "MessageBoxForm.h"
+#include "PhaseMarks.h"
 #include "core/ButtonFlags.h"
 #include "core/DialogGeometry.h"
 #include "core/PropertyRules.h"
@@ -191,28 +192,27 @@ MessageScroller::View textViewOf(const LayoutResult& out)
     return view;
 }
 
-// Copies the layout into the controls, in the order of its fields.
+// Copies the layout into the controls. Each window moves once: every move
+// of a window is a round of messages and a request to the window system.
 void applyLayout(MessageBoxForm& form, const LayoutResult& out)
 {
-    form.setWidth(out.dialogWidth);
     form.TopHeading.setWidth(out.headingStripWidth);
     for (auto& line : form.HLine) {
         if (out.separatorVisible)
             line.setX2(out.separatorX2);
         line.setVisible(out.separatorVisible);
     }
-    form.Background.setWidth(out.backgroundWidth);
     form.MsgText.setLeft(out.textLeft);
     form.MsgText.setTop(out.textTop);
     form.MsgText.setAlignment(out.textAlignment);
     for (size_t i = 0; i < form.MsgButton.size(); ++i) {
-        form.MsgButton[i].setTop(out.buttonTop);
-        form.MsgButton[i].setLeft(out.buttonLeft[i]);
+        forms::CommandButton& button = form.MsgButton[i];
+        button.setPlace(
+            forms::TwipsRect{out.buttonLeft[i], out.buttonTop, button.bounds().width, button.bounds().height});
     }
-    form.setHeight(out.dialogHeight);
-    form.Background.setHeight(out.backgroundHeight);
-    form.setTop(out.dialogTop);
-    form.setLeft(out.dialogLeft);
+    const forms::TwipsRect& body = form.Background.bounds();
+    form.Background.setPlace(forms::TwipsRect{body.left, body.top, out.backgroundWidth, out.backgroundHeight});
+    form.setPlace(out.dialogLeft, out.dialogTop, out.dialogWidth, out.dialogHeight);
     if (out.closeBoxPlaced)
         form.ControlBoxUp.setLeft(out.closeBoxLeft);
     if (out.textScrolls || out.textScrollsAcross)
@@ -228,9 +228,10 @@ void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)
 
 // A modeless dialog is left to itself: painted now, since the caller may not
 // pump messages for a while (a script host that sleeps), with what the
-// window system buffers sent to the screen; watched, so that it goes with its
-// thread or apartment; and freed when it is unloaded.
-void leaveOpen(std::unique_ptr<MessageBoxForm> dialog)
+// window system buffers sent to the screen; its chime started once it is
+// painted; watched, so that it goes with its thread or apartment; and freed
+// when it is unloaded.
+void leaveOpen(std::unique_ptr<MessageBoxForm> dialog, bool chime)
 {
     MessageBoxForm& form = *dialog;
     runStep([&] {
@@ -238,6 +239,8 @@ void leaveOpen(std::unique_ptr<MessageBoxForm> dialog)
             RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         GdiFlush();
     });
+    if (chime)
+        runStep([&] { PlayBeep(); });
     runStep([&] { watchApartmentOfThisThread(); });
     dialog.release()->deleteWhenUnloaded();
 }
@@ -251,14 +254,17 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     CallContext call;
     runStep([&] { call.active = GetActiveWindow(); });
     runStep([&] { findOwner(properties, call); });
+    markPhase("caller's window and owner");
 
     // Each call shows a dialog of its own, loaded fresh in its design state,
     // so an earlier dialog that is still open keeps its own buttons and
     // result and never lends them to this one.
     std::unique_ptr<MessageBoxForm> dialog;
     runStep([&] { dialog = std::make_unique<MessageBoxForm>(settings); });
+    markPhase("form object and its fonts");
     if (!dialog || !dialog->load())
         return ResultCodes::None;
+    markPhase("load event");
     MessageBoxForm& form = *dialog;
 
     applyColours(form, properties);
@@ -269,21 +275,21 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     runStep([&] { showEnabledButtons(form); });
     runStep([&] { applyDefaultButton(form, call); });
     runStep([&] { applyMessage(form, message); });
+    markPhase("colours, heading, icon, captions, message");
     runStep([&] { applyLayout(form, layoutDialog(layoutInputOf(form, properties, call))); });
     runStep([&] { applyCloseBox(form, properties); });
+    markPhase("layout applied");
 
     settings.resultCode = ResultCodes::None;
-    runStep([&] {
-        if (isSet(properties.soundBeep()))
-            PlayBeep();
-    });
-
+    const bool chime = isSet(properties.soundBeep());
     if (isSet(settings.modal)) {
+        if (chime)
+            runStep([&] { form.chimeAfterFirstPaint(); });
         form.show(true);
         return form.resultCode();
     }
     form.show(false);
-    leaveOpen(std::move(dialog));
+    leaveOpen(std::move(dialog), chime);
     return ResultCodes::None;
 }
 

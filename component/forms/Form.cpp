@@ -55,7 +55,7 @@ bool Form::load()
         return false;
     // A fixed dialog frame without title bar, system menu or taskbar button.
     const DWORD style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+    const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | extraExStyle();
     if (!createWindow(ClassName, exStyle, style, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
                       units_.yPixels(height_), nullptr))
         return false;
@@ -90,6 +90,15 @@ void Form::setWidth(double twips)
 void Form::setHeight(double twips)
 {
     height_ = twips;
+    applyPosition();
+}
+
+void Form::setPlace(double left, double top, double width, double height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
     applyPosition();
 }
 

@@ -51,6 +51,9 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Place and size at once: one move of the window instead of one for
+    // each of them.
+    void setPlace(double left, double top, double width, double height);
 
     const Units& units() const { return units_; }
     HFONT defaultFont() const { return defaultFont_.get(); }
@@ -90,6 +93,9 @@ protected:
     // answers with its own object here; 0 leaves the request to the window
     // system.
     virtual LRESULT accessibleObject(WPARAM /*flags*/, LPARAM /*objectId*/) { return 0; }
+    // Extended styles the window is created with besides the form's own
+    // (WS_EX_TOPMOST for a form that stays on top from the start).
+    virtual DWORD extraExStyle() const { return 0; }
     // The window has just been shown and activated (before a modal show's
     // message loop starts).
     virtual void shown() {}

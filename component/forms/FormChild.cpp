@@ -28,6 +28,12 @@ void FormChild::setHeight(double twips)
     placeWindow();
 }
 
+void FormChild::setPlace(const TwipsRect& bounds)
+{
+    bounds_ = bounds;
+    placeWindow();
+}
+
 void FormChild::placeWindow()
 {
     if (alive()) {

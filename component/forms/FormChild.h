@@ -22,6 +22,9 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Place and size at once: one move of the window instead of one for
+    // each of them.
+    void setPlace(const TwipsRect& bounds);
 
 protected:
     // Takes the place and size before the window is created.

@@ -1,0 +1,171 @@
+// Prints where the time of the dialog's first paint goes, phase by phase:
+// the dialog is built here with marks between the phases of the call (see
+// dialog/PhaseMarks.h) and shown in-process, alternately with default
+// properties and with GradientPaint and a circle fade. The first call of the
+// process (cold) is printed on its own, later calls (warm) as medians. It
+// prints figures and asserts nothing.
+
+#include "core/QuillnoteProperties.h"
+#include "dialog/MsgBoxCall.h"
+#include "dialog/PhaseMarks.h"
+#include "forms/Screen.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+using namespace quillnote;
+
+namespace {
+
+double nowMs()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The marks of the call in progress: the phase that ended and when.
+std::vector<std::pair<std::string, double>> g_marks;
+
+void recordMark(const char* phaseEnded) { g_marks.emplace_back(phaseEnded, nowMs()); }
+
+BOOL CALLBACK findForm(HWND hwnd, LPARAM lParam)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (IsWindowVisible(hwnd) && wcscmp(name, L"QuillnoteForm") == 0) {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK childNeedsPaint(HWND hwnd, LPARAM lParam)
+{
+    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE))
+        *reinterpret_cast<bool*>(lParam) = true;
+    return TRUE;
+}
+
+bool fullyPainted(HWND dialog)
+{
+    bool pending = GetUpdateRect(dialog, nullptr, FALSE) != FALSE;
+    EnumChildWindows(dialog, &childNeedsPaint, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+
+// One modal call; returns each phase's duration in the order of the marks,
+// the last one from the final mark to the first complete paint.
+std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound = true)
+{
+    SharedSettings& settings = threadSharedSettings();
+    const IconMetrics icon{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), forms::Screen::twipsPerPixelX(),
+                           forms::Screen::twipsPerPixelY()};
+    QuillnoteProperties properties(settings, icon);
+    if (!sound)
+        properties.setSoundBeep(FlagFalse);
+    if (faded) {
+        properties.setGradientPaint(FlagTrue);
+        properties.setGradientDirection(7);
+    }
+    g_marks.clear();
+    const DWORD thread = GetCurrentThreadId();
+    std::atomic<double> paintedAt{0};
+    std::atomic<bool> watching{false};
+    std::thread watcher([&] {
+        watching = true;
+        const double limit = nowMs() + 10000;
+        while (nowMs() < limit) {
+            HWND dialog = nullptr;
+            EnumThreadWindows(thread, &findForm, reinterpret_cast<LPARAM>(&dialog));
+            if (dialog && fullyPainted(dialog)) {
+                paintedAt = nowMs();
+                PostMessageW(dialog, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+                return;
+            }
+            Sleep(0);
+        }
+    });
+    // The watcher's own start is not part of the call.
+    while (!watching)
+        Sleep(0);
+    const double start = nowMs();
+    showMessage(properties, u"Do you want to save the changes you made?", 3 + 32, u"Benchmark");
+    watcher.join();
+
+    std::vector<std::pair<std::string, double>> phases;
+    double previous = start;
+    for (const auto& [name, at] : g_marks) {
+        if (at > paintedAt)
+            break;
+        phases.emplace_back(name, at - previous);
+        previous = at;
+    }
+    phases.emplace_back("first paint, after the last mark", paintedAt - previous);
+    phases.emplace_back("TOTAL, call to first complete paint", paintedAt - start);
+    return phases;
+}
+
+void printPhases(const char* heading, const std::vector<std::vector<std::pair<std::string, double>>>& runs)
+{
+    std::printf("%s\n", heading);
+    std::vector<std::string> order;
+    for (const auto& run : runs)
+        for (const auto& phase : run)
+            if (std::find(order.begin(), order.end(), phase.first) == order.end())
+                order.push_back(phase.first);
+    for (const auto& name : order) {
+        std::vector<double> values;
+        for (const auto& run : runs)
+            for (const auto& phase : run)
+                if (phase.first == name)
+                    values.push_back(phase.second);
+        std::printf("  %-45s %8.2f ms\n", name.c_str(), median(values));
+    }
+}
+
+} // namespace
+
+int wmain()
+{
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    setPhaseSink(&recordMark);
+    // The sound is left on, as default properties have it.
+    const auto cold = timeOneCall(false);
+    printPhases("Cold: the first call of the process, default properties (one call)", {cold});
+    std::vector<std::vector<std::pair<std::string, double>>> plain, faded, quiet;
+    const int rounds = 30;
+    for (int i = 0; i < rounds; ++i) {
+        plain.push_back(timeOneCall(false));
+        faded.push_back(timeOneCall(true));
+        quiet.push_back(timeOneCall(false, false));
+    }
+    printPhases("Warm: default properties (median of 30 per phase)", plain);
+    printPhases("Warm: default properties but SoundBeep off (median of 30 per phase)", quiet);
+    printPhases("Warm: GradientPaint, circle fade (median of 30 per phase)", faded);
+    CoUninitialize();
+    return 0;
+}
