@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace quillnote {
 
@@ -39,6 +40,13 @@ public:
 
     // The icon this dialog shows, as MsgBox left it for this dialog.
     void setIcon(std::uintptr_t handle, std::int16_t index);
+    // An icon loaded for this dialog alone, destroyed with the dialog (a
+    // shared system icon needs no owner).
+    void keepIcon(forms::UniqueIcon icon) { ownIcon_ = std::move(icon); }
+
+    // Lays the dialog out again, in the form's units at its current
+    // resolution; set by the call that prepared it.
+    std::function<void()> layOutAgain;
 
     // A message taller than the dialog allows is shown through a band of the
     // body (top and height in twips) and scrolls with the body's vertical
@@ -53,6 +61,7 @@ protected:
     LRESULT accessibleObject(WPARAM flags, LPARAM objectId) override;
     void shown() override;
     void onDestroyed() override;
+    void dpiChanged() override;
 
 private:
     // Event handlers.
@@ -78,6 +87,8 @@ private:
     int textLinePixels() const;
 
     void PaintHeading(bool active);
+    // The body's shading and the icon on it, for a dialog with GradientPaint.
+    void paintShadedBody();
     void drawIcon(HDC dc);
     void closeWith(std::int16_t code);
 
@@ -90,10 +101,11 @@ private:
         Colour colour = 0;
         std::uint32_t resolved = 0;
         double width = -1;
+        int dpi = 0;
         bool operator==(const HeadingLook& o) const
         {
             return active == o.active && solid == o.solid && colour == o.colour && resolved == o.resolved &&
-                   width == o.width;
+                   width == o.width && dpi == o.dpi;
         }
     };
 
@@ -103,6 +115,7 @@ private:
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
     std::uintptr_t iconHandle_ = 0;
+    forms::UniqueIcon ownIcon_;
     std::int16_t iconIndex_ = -1;
     double textViewTop_ = 0, textViewHeight_ = 0; // twips; height 0 when the text does not scroll
     int textScroll_ = 0;                          // pixels the text is scrolled up

@@ -22,6 +22,9 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Moves the window to its place again, in the form's current units (after
+    // a change of resolution).
+    void placeAgain() { placeWindow(); }
 
 protected:
     // Takes the place and size before the window is created.
