@@ -90,12 +90,21 @@ void applyHeading(MessageBoxForm& form, const std::u16string& heading)
 // A system icon at the size of a large icon at the dialog's resolution.
 // LoadIconWithScaleDown (common controls 6 and later) scales a larger image
 // down rather than a smaller one up; the icon it makes is the dialog's own.
-// Without it, the system's shared icon of that size.
+// The common controls are used where the program has them loaded already,
+// and loaded for the call only where the size is not the system's own (a
+// monitor of another resolution): loading them costs more than the rest of
+// the dialog's first paint. Otherwise, and where they lack the function, the
+// system's shared icon of that size, which at the system's own size is the
+// very icon LoadIconW gives.
 HICON loadSystemIcon(MessageBoxForm& form, int iconId)
 {
     using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
     const int size = forms::iconPixelsAt(form.dpi());
-    const win::UniqueModule commonControls(LoadLibraryW(L"comctl32.dll"));
+    HMODULE loaded = nullptr;
+    GetModuleHandleExW(0, L"comctl32.dll", &loaded);
+    win::UniqueModule commonControls(loaded);
+    if (!commonControls && size != GetSystemMetrics(SM_CXICON))
+        commonControls = win::UniqueModule(LoadLibraryW(L"comctl32.dll"));
     const auto loadScaledDown =
         win::procAddress<LoadIconWithScaleDownFunction>(commonControls.get(), "LoadIconWithScaleDown");
     HICON icon = nullptr;
