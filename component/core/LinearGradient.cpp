@@ -37,7 +37,7 @@ bool colourStepAfter(int band, bool lighten, bool fast)
 } // namespace
 
 GradientPlan linearGradientBands(double width, double height, std::uint32_t startBgr, int direction, bool lighten,
-                                 bool fast)
+                                 bool fast, BandReach reach)
 {
     GradientPlan plan;
     if (direction < Direction::TopToBottom || direction > Direction::RightToLeft)
@@ -66,6 +66,11 @@ GradientPlan linearGradientBands(double width, double height, std::uint32_t star
         }
         if (band == GradientBandCount && reversed)
             from = 0; // the last band stretches to the top or left edge
+        if (band == GradientBandCount && !reversed && reach == BandReach::FarEdge) {
+            const auto farEdge = edge(roundHalfEven(vertical ? height : width));
+            if (farEdge && *farEdge > *to)
+                to = farEdge;
+        }
         colour.r = colour.r < 0 ? 0 : colour.r;
         colour.g = colour.g < 0 ? 0 : colour.g;
         colour.b = colour.b < 0 ? 0 : colour.b;
@@ -89,14 +94,14 @@ GradientPlan linearGradientBands(double width, double height, std::uint32_t star
 }
 
 void paintLinearGradient(DrawingSurface& target, Colour colour, std::int16_t direction, bool lighten, bool fast,
-                         const SystemColourLookup& lookup)
+                         const SystemColourLookup& lookup, BandReach reach)
 {
     if (colour == NoColour)
         return;
     target.cls();
     target.setAutoRedraw(true);
-    const GradientPlan plan =
-        linearGradientBands(target.width(), target.height(), resolveColour(colour, lookup), direction, lighten, fast);
+    const GradientPlan plan = linearGradientBands(target.width(), target.height(), resolveColour(colour, lookup),
+                                                  direction, lighten, fast, reach);
     for (const GradientBand& band : plan.bands)
         target.fillBox(band.x1, band.y1, band.x2, band.y2, band.colour);
 }

@@ -31,15 +31,21 @@ struct GradientPlan {
     bool overflowed = false;
 };
 
+// Where a gradient that runs left to right or top to bottom ends: where its
+// 85 equal steps end (each step rounded, so the last band may stop up to 42
+// units short of the far edge), or at the far edge itself. The reversed
+// directions always stretch their last band to the near edge.
+enum class BandReach { Steps, FarEdge };
+
 // The bands for a surface of width x height units, starting at the colour
 // 0x00BBGGRR. A direction outside 1..4 paints as 1.
 GradientPlan linearGradientBands(double width, double height, std::uint32_t startBgr, int direction, bool lighten,
-                                 bool fast);
+                                 bool fast, BandReach reach = BandReach::Steps);
 
 // Clears the surface, switches its persistent picture on and draws the bands.
 // Colour -1 draws nothing and changes nothing; system colours resolve through
 // lookup.
 void paintLinearGradient(DrawingSurface& target, Colour colour, std::int16_t direction, bool lighten, bool fast,
-                         const SystemColourLookup& lookup);
+                         const SystemColourLookup& lookup, BandReach reach = BandReach::Steps);
 
 } // namespace quillnote

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quillnote {
 namespace {
 
@@ -152,6 +155,62 @@ TEST(PaintLinearGradient, BandsShortOfTheSizeKeepTheBackColour)
     EXPECT_EQ(surface.rgbAt(0, 5), (Rgb{255, 255, 255}));
     EXPECT_EQ(surface.rgbAt(68, 5), (Rgb{3, 3, 3}));
     EXPECT_EQ(surface.rgbAt(69, 5), (Rgb{255, 0, 0}));
+}
+
+TEST(PaintLinearGradient, BandsReachingTheFarEdgeLeaveNoColumnBehind)
+{
+    // The same surface with the last band taken to the far edge: the column
+    // that kept the back colour now has the last band's colour.
+    RasterSurface surface(70, 10);
+    surface.setBackColor(0x0000FF);
+    paintLinearGradient(surface, 0xFFFFFF, Direction::LeftToRight, false, true, {}, BandReach::FarEdge);
+    EXPECT_EQ(surface.rgbAt(0, 5), (Rgb{255, 255, 255}));
+    EXPECT_EQ(surface.rgbAt(68, 5), (Rgb{3, 3, 3}));
+    EXPECT_EQ(surface.rgbAt(69, 5), (Rgb{3, 3, 3}));
+}
+
+TEST(LinearGradientBands, FarEdgeReachChangesOnlyTheLastForwardBand)
+{
+    struct Case {
+        double width, height;
+        int direction;
+    };
+    // Widths of heading strips at 96, 120, 144 and 192 DPI, whose steps fall
+    // short of, meet or pass the far edge; and the other directions.
+    const Case cases[] = {{5295, 330, 3},   {5270, 330, 3}, {5265, 330, 3}, {4236, 396, 3}, {5280, 330, 3},
+                          {3517.5, 330, 3}, {330, 1050, 1}, {5295, 330, 4}, {330, 1050, 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " direction " << c.direction);
+        const GradientPlan steps = linearGradientBands(c.width, c.height, White, c.direction, true, true);
+        const GradientPlan reach =
+            linearGradientBands(c.width, c.height, White, c.direction, true, true, BandReach::FarEdge);
+        ASSERT_EQ(steps.bands.size(), 85u);
+        ASSERT_EQ(reach.bands.size(), 85u);
+        for (size_t i = 0; i + 1 < 85; ++i) {
+            EXPECT_EQ(reach.bands[i].x1, steps.bands[i].x1);
+            EXPECT_EQ(reach.bands[i].x2, steps.bands[i].x2);
+            EXPECT_EQ(reach.bands[i].y1, steps.bands[i].y1);
+            EXPECT_EQ(reach.bands[i].y2, steps.bands[i].y2);
+        }
+        const bool vertical = c.direction <= 2;
+        const auto start = [&](const GradientBand& b) { return vertical ? b.y1 : b.x1; };
+        const auto end = [&](const GradientBand& b) { return vertical ? b.y2 : b.x2; };
+        int lowest = 32767, highest = 0, highestStep = 0;
+        for (size_t i = 0; i < 85; ++i) {
+            lowest = std::min(lowest, start(reach.bands[i]));
+            highest = std::max(highest, end(reach.bands[i]));
+            highestStep = std::max(highestStep, end(steps.bands[i]));
+        }
+        // Together the bands cover the whole length, and never less than the
+        // steps did.
+        const int extent = static_cast<int>(std::lround(vertical ? c.height : c.width));
+        EXPECT_EQ(lowest, 0);
+        EXPECT_GE(highest, extent);
+        EXPECT_GE(highest, highestStep);
+        const GradientBand& last = reach.bands.back();
+        const GradientBand& lastStep = steps.bands.back();
+        EXPECT_EQ(last.colour.r, lastStep.colour.r);
+    }
 }
 
 } // namespace

@@ -16,6 +16,14 @@ void SurfaceScale::resize(int pixelWidth, int pixelHeight)
         setMode(mode_);
 }
 
+void SurfaceScale::setTwipsPerPixel(double twipsPerPixelX, double twipsPerPixelY)
+{
+    tppX_ = twipsPerPixelX;
+    tppY_ = twipsPerPixelY;
+    if (mode_ != ScaleUser)
+        setMode(mode_);
+}
+
 void SurfaceScale::setMode(int mode)
 {
     if (mode == ScaleUser) {

@@ -12,6 +12,9 @@ public:
     SurfaceScale(int pixelWidth, int pixelHeight, double twipsPerPixelX, double twipsPerPixelY);
 
     void resize(int pixelWidth, int pixelHeight);
+    // Another resolution: twips and pixels measure the surface anew (a user
+    // scale keeps its numbers).
+    void setTwipsPerPixel(double twipsPerPixelX, double twipsPerPixelY);
     int mode() const { return mode_; }
     void setMode(int mode);
     double width() const { return width_; }

@@ -9,6 +9,7 @@
 #include "core/ButtonFlags.h"
 #include "core/CopiedText.h"
 #include "core/DialogGeometry.h"
+#include "core/DpiScaling.h"
 #include "core/FadePainter.h"
 #include "core/LinearGradient.h"
 #include "core/PropertyRules.h"
@@ -57,10 +58,10 @@ void DragWindow(HWND window)
 MessageBoxForm::MessageBoxForm(SharedSettings& settings)
     : Background(*this), MsgButton{{forms::CommandButton(*this), forms::CommandButton(*this),
                                     forms::CommandButton(*this), forms::CommandButton(*this)}},
-      MsgText(forms::FontSpec{}, units()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
-                                                  forms::LineShape(0, 15, 5265, 15, Grey),
-                                                  forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
-      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units()), Timer1(*this, 1000),
+      MsgText(forms::FontSpec{}, units(), dpi()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
+                                                         forms::LineShape(0, 15, 5265, 15, Grey),
+                                                         forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
+      Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units(), dpi()), Timer1(*this, 1000),
       ChimeTimer(*this, USER_TIMER_MINIMUM), settings_(settings), scroller_(*this, Background, MsgText)
 {
     // Design size and place: the frame adds 45 twips on each side of the
@@ -219,25 +220,7 @@ void MessageBoxForm::Form_Activate()
         if (isSet(settings_.keepOnTop) && !(GetWindowLongW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST))
             SetTopmost(hwnd(), true);
     });
-    runStep([&] {
-        if (!isSet(settings_.gradientPaint))
-            return;
-        runStep([&] {
-            forms::PictureBoxSurface body(Background);
-            if (settings_.gradientDirection <= Direction::RightToLeft)
-                paintLinearGradient(body, settings_.backColorBody, settings_.gradientDirection, false, true,
-                                    forms::systemColours());
-            else
-                paintFade(body, settings_.backColorBody, settings_.gradientDirection, forms::systemColours());
-        });
-        runStep([&] {
-            // The icon goes into the body's persistent picture, over the shading.
-            if (iconIndex_ >= 0) {
-                drawIcon(Background.hdc());
-                Background.invalidateAll();
-            }
-        });
-    });
+    runStep([&] { paintShadedBody(); });
     runStep([&] {
         for (int i = 0; i < 4; ++i) {
             if (MsgButton[i].isDefault()) {
@@ -255,6 +238,49 @@ void MessageBoxForm::Form_Activate()
     runStep([&] { Timer2_Timer(); });
     runStep([&] { Timer2.setEnabled(true); });
     markPhase("Activate: shading, icon, heading, focus");
+}
+
+void MessageBoxForm::paintShadedBody()
+{
+    if (!isSet(settings_.gradientPaint))
+        return;
+    runStep([&] {
+        forms::PictureBoxSurface body(Background);
+        if (settings_.gradientDirection <= Direction::RightToLeft)
+            paintLinearGradient(body, settings_.backColorBody, settings_.gradientDirection, false, true,
+                                forms::systemColours());
+        else
+            paintFade(body, settings_.backColorBody, settings_.gradientDirection, forms::systemColours());
+    });
+    runStep([&] {
+        // The icon goes into the body's persistent picture, over the shading.
+        if (iconIndex_ >= 0) {
+            drawIcon(Background.hdc());
+            Background.invalidateAll();
+        }
+    });
+}
+
+// At a new resolution the labels take fonts for it and measure their
+// captions again, the boxes take their places in the new units, the call's
+// layout is done again, and the pictures that were drawn once (the body's
+// shading, the heading) are drawn again at the new size.
+void MessageBoxForm::dpiChanged()
+{
+    runStep([&] { MsgText.setDpi(dpi()); });
+    runStep([&] { TopCaption.setDpi(dpi()); });
+    if (!Background.alive() || !TopHeading.alive())
+        return; // still loading: the controls are made in the new units
+    runStep([&] { Background.placeAgain(); });
+    runStep([&] { TopHeading.placeAgain(); });
+    runStep([&] {
+        if (layOutAgain)
+            layOutAgain();
+    });
+    runStep([&] { paintShadedBody(); });
+    runStep([&] { PaintHeading(GetActiveWindow() == hwnd()); });
+    Background.invalidateAll();
+    TopHeading.invalidateAll();
 }
 
 void MessageBoxForm::Form_KeyUp(int keyCode, int)
@@ -334,7 +360,8 @@ void MessageBoxForm::PaintHeading(bool active)
     // look again gives the same picture, so only a change of look repaints
     // (which keeps an idle dialog idle).
     const SystemColourLookup systemColours = forms::systemColours();
-    const HeadingLook look{active, solid, colour, resolveColour(colour, systemColours), TopHeading.bounds().width};
+    const HeadingLook look{active, solid, colour, resolveColour(colour, systemColours), TopHeading.bounds().width,
+                           dpi()};
     if (look == lastHeadingLook_)
         return;
     lastHeadingLook_ = look;
@@ -343,7 +370,12 @@ void MessageBoxForm::PaintHeading(bool active)
         return;
     }
     forms::PictureBoxSurface heading(TopHeading);
-    paintLinearGradient(heading, colour, Direction::LeftToRight, true, active, systemColours);
+    // The 85 steps may end a few twips short of the strip's right edge. At
+    // the design resolution the bands keep the places they always had; at
+    // any other the last one reaches the edge, where the shortfall would
+    // show as a column of several pixels.
+    const BandReach reach = dpi() == DesignDpi ? BandReach::Steps : BandReach::FarEdge;
+    paintLinearGradient(heading, colour, Direction::LeftToRight, true, active, systemColours, reach);
 }
 
 void MessageBoxForm::ControlBoxUp_MouseDown() { ControlBoxUp.setPicture(ControlBoxDn.picture()); }

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace quillnote {
 
@@ -46,6 +47,13 @@ public:
 
     // The icon this dialog shows, as MsgBox left it for this dialog.
     void setIcon(std::uintptr_t handle, std::int16_t index);
+    // An icon loaded for this dialog alone, destroyed with the dialog (a
+    // shared system icon needs no owner).
+    void keepIcon(forms::UniqueIcon icon) { ownIcon_ = std::move(icon); }
+
+    // Lays the dialog out again, in the form's units at its current
+    // resolution; set by the call that prepared it.
+    std::function<void()> layOutAgain;
 
     // A message taller or wider than the dialog allows is shown through an
     // area of the body and scrolls (see MessageScroller).
@@ -60,6 +68,7 @@ protected:
     DWORD extraExStyle() const override;
     void shown() override;
     void onDestroyed() override;
+    void dpiChanged() override;
 
 private:
     // Event handlers.
@@ -79,6 +88,8 @@ private:
     void DragFromSurface();
 
     void PaintHeading(bool active);
+    // The body's shading and the icon on it, for a dialog with GradientPaint.
+    void paintShadedBody();
     void drawIcon(HDC dc);
     void closeWith(std::int16_t code);
 
@@ -91,10 +102,11 @@ private:
         Colour colour = 0;
         std::uint32_t resolved = 0;
         double width = -1;
+        int dpi = 0;
         bool operator==(const HeadingLook& o) const
         {
             return active == o.active && solid == o.solid && colour == o.colour && resolved == o.resolved &&
-                   width == o.width;
+                   width == o.width && dpi == o.dpi;
         }
     };
 
@@ -104,6 +116,7 @@ private:
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
     std::uintptr_t iconHandle_ = 0;
+    forms::UniqueIcon ownIcon_;
     std::int16_t iconIndex_ = -1;
     MessageScroller scroller_;
     // What accessibility tools read of the dialog; made on their first

@@ -7,12 +7,16 @@
 #include "core/ButtonFlags.h"
 #include "core/DialogGeometry.h"
 #include "core/PropertyRules.h"
+#include "forms/DpiAwareness.h"
 #include "forms/Screen.h"
+#include "win/ProcAddress.h"
 #include "win/Steps.h"
+#include "win/UniqueHandle.h"
 
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace quillnote {
 
@@ -84,13 +88,41 @@ void applyHeading(MessageBoxForm& form, const std::u16string& heading)
     form.setText(heading);
 }
 
+// A system icon at the size of a large icon at the dialog's resolution.
+// LoadIconWithScaleDown (common controls 6 and later) scales a larger image
+// down rather than a smaller one up; the icon it makes is the dialog's own.
+// The common controls are used where the program has them loaded already,
+// and loaded for the call only where the size is not the system's own (a
+// monitor of another resolution): loading them costs more than the rest of
+// the dialog's first paint. Otherwise, and where they lack the function, the
+// system's shared icon of that size, which at the system's own size is the
+// very icon LoadIconW gives.
+HICON loadSystemIcon(MessageBoxForm& form, int iconId)
+{
+    using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    const int size = forms::iconPixelsAt(form.dpi());
+    HMODULE loaded = nullptr;
+    GetModuleHandleExW(0, L"comctl32.dll", &loaded);
+    win::UniqueModule commonControls(loaded);
+    if (!commonControls && size != GetSystemMetrics(SM_CXICON))
+        commonControls = win::UniqueModule(LoadLibraryW(L"comctl32.dll"));
+    const auto loadScaledDown =
+        win::procAddress<LoadIconWithScaleDownFunction>(commonControls.get(), "LoadIconWithScaleDown");
+    HICON icon = nullptr;
+    if (loadScaledDown && SUCCEEDED(loadScaledDown(nullptr, MAKEINTRESOURCEW(iconId), size, size, &icon)) && icon) {
+        form.keepIcon(forms::UniqueIcon(icon));
+        return icon;
+    }
+    return static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 // An icon number without an entry in the table shows no icon at all, rather
 // than whatever an earlier call left behind.
 void applyIcon(MessageBoxForm& form, QuillnoteProperties& properties, const DecodedButtons& decoded)
 {
     SharedSettings& settings = properties.shared();
     if (const auto iconId = properties.iconTableItem(decoded.iconNumber)) {
-        settings.iconHandle = reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, MAKEINTRESOURCEW(*iconId)));
+        settings.iconHandle = reinterpret_cast<std::uintptr_t>(loadSystemIcon(form, *iconId));
         settings.iconIndex = static_cast<std::int16_t>(decoded.iconNumber - 1);
     } else {
         settings.iconIndex = -1;
@@ -133,18 +165,19 @@ void applyMessage(MessageBoxForm& form, const std::u16string& message)
 // The dialog stays this far inside the work area of its monitor (pixels).
 constexpr int WorkAreaMargin = 60;
 
-// The tallest the dialog may be: the work area of the monitor of the active
-// window (or the primary one) less a margin, in twips.
-double maxDialogHeight(HWND active)
+// The tallest the dialog may be: the work area of the monitor of a window
+// (the active one, or the dialog's own; else the primary monitor) less a
+// margin, in the dialog's twips.
+double maxDialogHeight(HWND window, const forms::Units& units)
 {
-    HMONITOR monitor = active ? MonitorFromWindow(active, MONITOR_DEFAULTTOPRIMARY)
+    HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY)
                               : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     if (!monitor || !GetMonitorInfoW(monitor, &info))
         return std::numeric_limits<double>::infinity();
     const int pixels = info.rcWork.bottom - info.rcWork.top - WorkAreaMargin;
-    return std::max(pixels, 1) * forms::screenUnits().twipsPerPixelY;
+    return std::max(pixels, 1) * units.twipsPerPixelY;
 }
 
 // The layout's input: the sizes the labels report now that their captions
@@ -166,16 +199,15 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.top = properties.top();
     in.left = properties.left();
     in.owner = call.owner;
-    in.screenWidth = forms::Screen::width();
-    in.screenHeight = forms::Screen::height();
+    in.screenWidth = GetSystemMetrics(SM_CXSCREEN) * form.units().twipsPerPixelX;
+    in.screenHeight = GetSystemMetrics(SM_CYSCREEN) * form.units().twipsPerPixelY;
     in.buttonHeight = form.MsgButton[0].bounds().height;
     in.backgroundTop = form.Background.bounds().top;
     in.currentTop = form.top();
     in.currentLeft = form.left();
-    in.maxDialogHeight = maxDialogHeight(call.active);
-    const forms::Units units = forms::screenUnits();
-    in.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL) * units.twipsPerPixelX;
-    in.scrollBarHeight = GetSystemMetrics(SM_CYHSCROLL) * units.twipsPerPixelY;
+    in.maxDialogHeight = maxDialogHeight(call.active, form.units());
+    in.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL) * form.units().twipsPerPixelX;
+    in.scrollBarHeight = GetSystemMetrics(SM_CYHSCROLL) * form.units().twipsPerPixelY;
     return in;
 }
 
@@ -219,6 +251,28 @@ void applyLayout(MessageBoxForm& form, const LayoutResult& out)
         form.setTextView(textViewOf(out));
 }
 
+// When the dialog moves to a monitor of another resolution, it is laid out
+// again from the same input: the labels' new measures, the screen and the
+// work area in the new units, the icon loaded again at its new size. The
+// input is kept by value, since a modeless dialog outlives the call.
+void keepLayoutForNewResolutions(MessageBoxForm& form, const LayoutInput& first, std::optional<int> iconId)
+{
+    form.layOutAgain = [&form, first, iconId] {
+        LayoutInput in = first;
+        in.captionWidth = form.TopCaption.bounds().width;
+        in.textWidth = form.MsgText.bounds().width;
+        in.textHeight = form.MsgText.bounds().height;
+        in.screenWidth = GetSystemMetrics(SM_CXSCREEN) * form.units().twipsPerPixelX;
+        in.screenHeight = GetSystemMetrics(SM_CYSCREEN) * form.units().twipsPerPixelY;
+        in.maxDialogHeight = maxDialogHeight(form.hwnd(), form.units());
+        in.currentTop = form.top();
+        in.currentLeft = form.left();
+        if (iconId && in.iconIndex >= 0)
+            form.setIcon(reinterpret_cast<std::uintptr_t>(loadSystemIcon(form, *iconId)), in.iconIndex);
+        applyLayout(form, layoutDialog(in));
+    };
+}
+
 void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)
 {
     const bool shown = isSet(properties.controlBox());
@@ -247,8 +301,12 @@ void leaveOpen(std::unique_ptr<MessageBoxForm> dialog, bool chime)
 
 } // namespace
 
-std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& message, std::int16_t buttons,
-                         const std::u16string& title)
+namespace {
+
+// The dialog loaded and prepared for the call, not yet shown; none when it
+// cannot be created.
+std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, const std::u16string& message,
+                                              std::int16_t buttons, const std::u16string& title)
 {
     SharedSettings& settings = properties.shared();
     CallContext call;
@@ -263,7 +321,7 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     runStep([&] { dialog = std::make_unique<MessageBoxForm>(settings); });
     markPhase("form object and its fonts");
     if (!dialog || !dialog->load())
-        return ResultCodes::None;
+        return nullptr;
     markPhase("load event");
     MessageBoxForm& form = *dialog;
 
@@ -276,9 +334,34 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     runStep([&] { applyDefaultButton(form, call); });
     runStep([&] { applyMessage(form, message); });
     markPhase("colours, heading, icon, captions, message");
-    runStep([&] { applyLayout(form, layoutDialog(layoutInputOf(form, properties, call))); });
+    runStep([&] {
+        const LayoutInput in = layoutInputOf(form, properties, call);
+        applyLayout(form, layoutDialog(in));
+        keepLayoutForNewResolutions(form, in, properties.iconTableItem(call.decoded.iconNumber));
+    });
     runStep([&] { applyCloseBox(form, properties); });
     markPhase("layout applied");
+    return dialog;
+}
+
+} // namespace
+
+std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& message, std::int16_t buttons,
+                         const std::u16string& title)
+{
+    // The dialog's windows are made aware of their monitor's resolution,
+    // whatever the caller's awareness: measured and drawn for it, and not
+    // stretched by the system. The caller's thread gets its own awareness
+    // back before the dialog is shown.
+    std::unique_ptr<MessageBoxForm> dialog;
+    {
+        const forms::PerMonitorDpiScope perMonitor;
+        dialog = prepareDialog(properties, message, buttons, title);
+    }
+    if (!dialog)
+        return ResultCodes::None;
+    MessageBoxForm& form = *dialog;
+    SharedSettings& settings = properties.shared();
 
     settings.resultCode = ResultCodes::None;
     const bool chime = isSet(properties.soundBeep());

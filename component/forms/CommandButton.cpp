@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Gdi.h"
 #include "PictureBox.h"
+#include "core/DpiScaling.h"
 #include "win/Text.h"
 
 #include <cwctype>
@@ -135,7 +136,8 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
 
     if (focused) {
         RECT focus = rect;
-        InflateRect(&focus, -4, -4);
+        const int inset = scaledPixels(4, form().dpi());
+        InflateRect(&focus, -inset, -inset);
         DrawFocusRect(dc, &focus);
     }
 }

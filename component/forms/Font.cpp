@@ -7,11 +7,16 @@
 namespace quillnote::forms {
 
 Font::Font(const FontSpec& description) : font_(createFont(description)) {}
+Font::Font(const FontSpec& description, int dpi) : font_(createFont(description, dpi)) {}
 
 UniqueFont createFont(const FontSpec& description)
 {
     WindowDc screen(nullptr);
-    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    return createFont(description, screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96);
+}
+
+UniqueFont createFont(const FontSpec& description, int dpi)
+{
     LOGFONTW lf = {};
     lf.lfHeight = -static_cast<LONG>(std::lround(description.points * dpi / 72.0));
     lf.lfWeight = description.weight;

@@ -16,12 +16,14 @@ struct FontSpec {
 };
 
 // A font as described, its height in pixels from the screen's resolution
-// (8.25 points at 96 DPI are 11 pixels).
+// (8.25 points at 96 DPI are 11 pixels), or from the resolution given.
 UniqueFont createFont(const FontSpec& description);
+UniqueFont createFont(const FontSpec& description, int dpi);
 
 class Font {
 public:
     explicit Font(const FontSpec& description);
+    Font(const FontSpec& description, int dpi);
     HFONT get() const { return font_.get(); }
 
 private:

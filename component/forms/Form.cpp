@@ -1,9 +1,11 @@
 #include "Form.h"
 
 #include "CommandButton.h"
+#include "DpiAwareness.h"
 #include "FormRegistry.h"
 #include "Screen.h"
 #include "Timer.h"
+#include "core/DpiScaling.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -30,7 +32,7 @@ BOOL CALLBACK collectEnabledWindow(HWND hwnd, LPARAM lParam)
 
 } // namespace
 
-Form::Form() : units_(screenUnits()), defaultFont_(FontSpec{}) { enlistForm(this); }
+Form::Form() : dpi_(screenDpi()), units_(unitsAt(dpi_)), defaultFont_(FontSpec{}, dpi_) { enlistForm(this); }
 
 Form::~Form()
 {
@@ -59,6 +61,11 @@ bool Form::load()
     if (!createWindow(ClassName, exStyle, style, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
                       units_.yPixels(height_), nullptr))
         return false;
+    // On a monitor of another resolution than the screen's (the system's),
+    // the window has its own.
+    const int dpi = windowDpi(hwnd());
+    if (dpi != dpi_)
+        adoptDpi(dpi);
     if (!createControls()) {
         destroy();
         return false;
@@ -108,6 +115,37 @@ void Form::applyPosition()
         return;
     SetWindowPos(hwnd(), nullptr, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
                  units_.yPixels(height_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::adoptDpi(int dpi)
+{
+    dpi_ = dpi;
+    units_ = unitsAt(dpi);
+    // The buttons get the new font before the old one goes.
+    Font font(FontSpec{}, dpi);
+    for (CommandButton* button : buttons_) {
+        if (button->alive())
+            SendMessageW(button->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        button->placeAgain();
+    }
+    defaultFont_ = std::move(font);
+    applyPosition();
+    dpiChanged();
+}
+
+// The suggested rectangle is the old one scaled by the ratio of the
+// resolutions. The form's text does not scale exactly so (a font has only
+// whole pixel sizes, a bitmap font only a few), so the form keeps the size
+// its new layout gives and takes the suggested rectangle's corner: taking
+// its size as well would cut off text that came out wider than in
+// proportion.
+void Form::followDpiChange(int dpi, const RECT& suggested)
+{
+    if (dpi != dpi_)
+        adoptDpi(dpi);
+    left_ = units_.xTwips(suggested.left);
+    top_ = units_.yTwips(suggested.top);
+    applyPosition();
 }
 
 SIZE Form::frameSize() const
@@ -315,6 +353,12 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         // Only the form's own code closes it.
         return 0;
+    case WM_DPICHANGED:
+        if (loaded_ && lParam) {
+            followDpiChange(usableDpi(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        }
+        break;
     case WM_GETOBJECT:
         if (loaded_) {
             if (const LRESULT answer = accessibleObject(wParam, lParam))

@@ -57,6 +57,9 @@ public:
 
     const Units& units() const { return units_; }
     HFONT defaultFont() const { return defaultFont_.get(); }
+    // The resolution the form is laid out at (dots per inch): its window's
+    // once it has one, the screen's before.
+    int dpi() const { return dpi_; }
 
     // Events.
     std::function<void()> onLoad;
@@ -99,12 +102,22 @@ protected:
     // The window has just been shown and activated (before a modal show's
     // message loop starts).
     virtual void shown() {}
+    // The form now works at another resolution: its units, its default font
+    // and its buttons' places follow before this is called; a form lays out
+    // its other controls again here. Also called from load() when the new
+    // window's resolution is not the screen's, before createControls.
+    virtual void dpiChanged() {}
 
 private:
     void applyPosition();
+    void adoptDpi(int dpi);
+    // WM_DPICHANGED: lay out at the new resolution, then move to the corner
+    // of the rectangle the system suggests (screen pixels, frame included).
+    void followDpiChange(int dpi, const RECT& suggested);
     void restoreAfterModal();
     static int shiftState();
 
+    int dpi_;
     Units units_;
     Font defaultFont_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -25,6 +25,9 @@ public:
     // Place and size at once: one move of the window instead of one for
     // each of them.
     void setPlace(const TwipsRect& bounds);
+    // Moves the window to its place again, in the form's current units (after
+    // a change of resolution).
+    void placeAgain() { placeWindow(); }
 
 protected:
     // Takes the place and size before the window is created.

@@ -1,7 +1,9 @@
 #include "ImageControl.h"
 
+#include "ScaledPicture.h"
 #include "Units.h"
 #include "Window.h"
+#include "core/DpiScaling.h"
 
 namespace quillnote::forms {
 
@@ -26,12 +28,30 @@ void ImageControl::paint(HDC dc, const Units& units) const
         return;
     BITMAP info = {};
     GetObjectW(picture_->get(), sizeof(info), &info);
+    const double designTwipsPerPixel = twipsPerPixelAt(DesignDpi);
+    const int width = units.xPixels(info.bmWidth * designTwipsPerPixel);
+    const int height = units.yPixels(info.bmHeight * designTwipsPerPixel);
+    const HBITMAP bitmap = bitmapAt(info, width, height);
+    if (!bitmap)
+        return;
     UniqueMemoryDc source(CreateCompatibleDC(dc));
     if (!source)
         return;
-    SelectGuard select(source.get(), picture_->get());
-    BitBlt(dc, units.xPixels(bounds_.left), units.yPixels(bounds_.top), info.bmWidth, info.bmHeight, source.get(), 0, 0,
-           SRCCOPY);
+    SelectGuard select(source.get(), bitmap);
+    BitBlt(dc, units.xPixels(bounds_.left), units.yPixels(bounds_.top), width, height, source.get(), 0, 0, SRCCOPY);
+}
+
+HBITMAP ImageControl::bitmapAt(const BITMAP& info, int width, int height) const
+{
+    if (width == info.bmWidth && height == info.bmHeight)
+        return picture_->get();
+    if (resizedFrom_ != picture_ || resizedWidth_ != width || resizedHeight_ != height) {
+        resized_ = scaledBitmap(picture_->get(), width, height);
+        resizedFrom_ = picture_;
+        resizedWidth_ = width;
+        resizedHeight_ = height;
+    }
+    return resized_.get();
 }
 
 } // namespace quillnote::forms

@@ -6,7 +6,22 @@
 
 namespace quillnote::forms {
 
-Label::Label(const FontSpec& font, const Units& units) : font_(font), units_(units) {}
+Label::Label(const FontSpec& font, const Units& units) : fontSpec_(font), font_(font), units_(units) {}
+
+Label::Label(const FontSpec& font, const Units& units, int dpi)
+    : fontSpec_(font), dpi_(dpi), font_(font, dpi), units_(units)
+{}
+
+void Label::setDpi(int dpi)
+{
+    if (dpi == dpi_)
+        return;
+    invalidate();
+    dpi_ = dpi;
+    font_ = Font(fontSpec_, dpi);
+    autoSize();
+    invalidate();
+}
 
 void Label::setCaption(std::u16string caption)
 {

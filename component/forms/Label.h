@@ -17,7 +17,13 @@ enum class Alignment { Left = 0, Right = 1, Center = 2 };
 
 class Label : public WindowlessControl {
 public:
+    // The font at the screen's resolution, or at the one given.
     Label(const FontSpec& font, const Units& units);
+    Label(const FontSpec& font, const Units& units, int dpi);
+
+    // The font at another resolution; the label sizes itself to its caption
+    // again.
+    void setDpi(int dpi);
 
     const std::u16string& caption() const { return caption_; }
     void setCaption(std::u16string caption);
@@ -38,6 +44,8 @@ public:
 private:
     void autoSize();
 
+    FontSpec fontSpec_;
+    int dpi_ = 0; // 0: the screen's
     Font font_;
     const Units& units_;
     std::u16string caption_;

@@ -57,6 +57,9 @@ bool PictureBox::create(HWND parent, const TwipsRect& bounds, int controlId)
 
 void PictureBox::boundsChanged()
 {
+    // A change of resolution re-places the box: its twips follow.
+    const Units& u = form().units();
+    scale_.setTwipsPerPixel(u.twipsPerPixelX, u.twipsPerPixelY);
     if (autoRedraw_)
         ensurePersistent();
 }

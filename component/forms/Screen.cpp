@@ -1,6 +1,7 @@
 #include "Screen.h"
 
 #include "Gdi.h"
+#include "core/DpiScaling.h"
 
 #include <windows.h>
 
@@ -8,22 +9,26 @@ namespace quillnote::forms {
 
 namespace {
 
-int screenDpi(int axis)
+int screenDpiOf(int axis)
 {
     WindowDc screen(nullptr);
     const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 0;
-    return dpi > 0 ? dpi : 96;
+    return usableDpi(dpi);
 }
 
 } // namespace
 
-// Twips per pixel are whole numbers at every standard resolution (15 at
-// 96 DPI); the integer division keeps them whole as the form layer expects.
-double Screen::twipsPerPixelX() { return static_cast<double>(1440 / screenDpi(LOGPIXELSX)); }
-double Screen::twipsPerPixelY() { return static_cast<double>(1440 / screenDpi(LOGPIXELSY)); }
+// 15 twips per pixel at 96 DPI, 10 at 144; 7.5 at 192, where a whole
+// number would make every twips size a fifteenth too large.
+double Screen::twipsPerPixelX() { return twipsPerPixelAt(screenDpiOf(LOGPIXELSX)); }
+double Screen::twipsPerPixelY() { return twipsPerPixelAt(screenDpiOf(LOGPIXELSY)); }
 double Screen::width() { return GetSystemMetrics(SM_CXSCREEN) * twipsPerPixelX(); }
 double Screen::height() { return GetSystemMetrics(SM_CYSCREEN) * twipsPerPixelY(); }
 
 Units screenUnits() { return Units{Screen::twipsPerPixelX(), Screen::twipsPerPixelY()}; }
+
+int screenDpi() { return screenDpiOf(LOGPIXELSY); }
+
+Units unitsAt(int dpi) { return Units{twipsPerPixelAt(dpi), twipsPerPixelAt(dpi)}; }
 
 } // namespace quillnote::forms

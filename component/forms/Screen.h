@@ -14,5 +14,9 @@ struct Screen {
 
 // The screen's units.
 Units screenUnits();
+// The screen's resolution (dots per inch) as this thread sees it.
+int screenDpi();
+// Units at a resolution.
+Units unitsAt(int dpi);
 
 } // namespace quillnote::forms
