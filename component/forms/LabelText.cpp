@@ -58,12 +58,57 @@ LabelText::LabelText(HFONT design, std::wstring text) : design_(design), text_(s
         RECT rect = {0, 0, 0, 0};
         DrawTextW(screen.get(), text_.c_str(), static_cast<int>(text_.size()), &rect, LabelTextFlags | DT_CALCRECT);
         size_ = {rect.right - rect.left, rect.bottom - rect.top};
+        findPlainLines(screen.get());
         return;
     }
     layOut(screen.get());
 }
 
 LabelText::~LabelText() = default;
+
+// Lines start as DrawTextW breaks them: after CR LF, CR or LF, a break at
+// the very end starting no line. Each is as tall as the design font.
+void LabelText::findPlainLines(HDC dc)
+{
+    plainLineHeight_ = metricsOf(dc, design_).tmHeight;
+    plainLineStarts_.push_back(0);
+    for (std::size_t i = 0; i < text_.size(); ++i) {
+        if (text_[i] != L'\r' && text_[i] != L'\n')
+            continue;
+        if (text_[i] == L'\r' && i + 1 < text_.size() && text_[i + 1] == L'\n')
+            ++i;
+        if (i + 1 < text_.size())
+            plainLineStarts_.push_back(i + 1);
+    }
+}
+
+// A long message shown through a small view repaints in the time of the
+// lines in view, not of all of them: the lines outside the clip box are not
+// handed to DrawTextW at all.
+bool LabelText::drawPlainLinesInView(HDC dc, const RECT& rect, UINT align) const
+{
+    RECT clip = {};
+    const std::size_t count = plainLineStarts_.size();
+    if (count < 2 || plainLineHeight_ <= 0 || GetClipBox(dc, &clip) == ERROR)
+        return false;
+    const long long height = static_cast<long long>(plainLineHeight_);
+    const long long fromTop = static_cast<long long>(clip.top) - rect.top;
+    const long long toBottom = static_cast<long long>(clip.bottom) - rect.top;
+    const std::size_t first = static_cast<std::size_t>(std::clamp<long long>(fromTop / height, 0, count));
+    const std::size_t last =
+        static_cast<std::size_t>(std::clamp<long long>((toBottom + height - 1) / height, 0, count));
+    if (first == 0 && last == count)
+        return false;
+    if (first >= last)
+        return true;
+    const std::size_t start = plainLineStarts_[first];
+    const std::size_t end = last < count ? plainLineStarts_[last] : text_.size();
+    RECT target = rect;
+    target.top = static_cast<LONG>(rect.top + static_cast<long long>(first) * height);
+    SelectGuard select(dc, design_);
+    DrawTextW(dc, text_.c_str() + start, static_cast<int>(end - start), &target, LabelTextFlags | align);
+    return true;
+}
 
 void LabelText::layOut(HDC dc)
 {
@@ -211,6 +256,8 @@ void LabelText::draw(HDC dc, const RECT& rect, UINT align) const
     if (text_.empty())
         return;
     if (plain_) {
+        if (drawPlainLinesInView(dc, rect, align))
+            return;
         RECT target = rect;
         SelectGuard select(dc, design_);
         DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &target, LabelTextFlags | align);

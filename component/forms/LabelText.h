@@ -68,6 +68,10 @@ private:
     };
 
     void layOut(HDC dc);
+    void findPlainLines(HDC dc);
+    // Draws the plain text's lines that meet the DC's clip box; false when
+    // that is all of them.
+    bool drawPlainLinesInView(HDC dc, const RECT& rect, UINT align) const;
     Line layOutLine(HDC dc, std::size_t start, std::size_t end, const std::vector<int>& faceAt);
     int layOutCell(HDC dc, std::size_t start, std::size_t end, int x, const std::vector<int>& faceAt, Line& line);
     bool shape(HDC dc, std::size_t start, std::size_t end, Piece& piece);
@@ -79,6 +83,9 @@ private:
     int tabWidth_ = 0;
     std::unique_ptr<FallbackFonts> fonts_;
     std::vector<Line> lines_;
+    // Plain text: where each line starts, and the height of one line.
+    std::vector<std::size_t> plainLineStarts_;
+    int plainLineHeight_ = 0;
 };
 
 } // namespace quillnote::forms
