@@ -78,7 +78,23 @@ bool fullyPainted(HWND dialog)
 
 // One modal call; returns each phase's duration in the order of the marks,
 // the last one from the final mark to the first complete paint.
-std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound = true)
+const std::u16string OneLine = u"Do you want to save the changes you made?";
+
+// A message of `count` numbered lines.
+std::u16string linesOfText(int count)
+{
+    std::u16string text;
+    for (int i = 1; i <= count; ++i) {
+        for (const char c : "Line " + std::to_string(i))
+            text += static_cast<char16_t>(c);
+        if (i < count)
+            text += u"\r\n";
+    }
+    return text;
+}
+
+std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound = true,
+                                                        const std::u16string& message = OneLine)
 {
     SharedSettings& settings = threadSharedSettings();
     const IconMetrics icon{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), forms::Screen::twipsPerPixelX(),
@@ -112,7 +128,7 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
     while (!watching)
         Sleep(0);
     const double start = nowMs();
-    showMessage(properties, u"Do you want to save the changes you made?", 3 + 32, u"Benchmark");
+    showMessage(properties, message, 3 + 32, u"Benchmark");
     watcher.join();
 
     std::vector<std::pair<std::string, double>> phases;
@@ -166,6 +182,11 @@ int wmain()
     printPhases("Warm: default properties (median of 30 per phase)", plain);
     printPhases("Warm: default properties but SoundBeep off (median of 30 per phase)", quiet);
     printPhases("Warm: GradientPaint, circle fade (median of 30 per phase)", faded);
+    std::vector<std::vector<std::pair<std::string, double>>> tall;
+    const std::u16string tenThousand = linesOfText(10000);
+    for (int i = 0; i < 5; ++i)
+        tall.push_back(timeOneCall(false, false, tenThousand));
+    printPhases("Warm: 10,000 lines, SoundBeep off (median of 5 per phase)", tall);
     CoUninitialize();
     return 0;
 }
