@@ -553,9 +553,7 @@ int wmain(int argc, wchar_t** argv)
         });
         const double plain = averageMs(200, [&](int) { LabelText text(font.get(), latin); });
         const double mixed = averageMs(200, [&](int) { LabelText text(font.get(), others); });
-        std::wstring tall;
-        for (int i = 1; i <= 10000; ++i)
-            tall += L"Line " + std::to_wstring(i) + L"\r\n";
+        const std::wstring tall = messageOfLines(10000);
         const double tallLayout = averageMs(5, [&](int) { LabelText text(font.get(), tall); });
         std::printf("Laying out a label's caption (median of 200, ms)\n");
         std::printf("  \"Message Text\", DrawTextW alone     %8.3f\n", drawText);

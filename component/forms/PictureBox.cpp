@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "ScrollBar.h"
 #include "Units.h"
+#include "win/Text.h"
 
 #include <algorithm>
 #include <utility>
@@ -254,9 +255,25 @@ void PictureBox::mouseUp(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+void PictureBox::setText(const std::u16string& text) { text_ = win::toWide(text); }
+
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_SETTEXT:
+        text_ = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+        return TRUE;
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(text_.size());
+    case WM_GETTEXT: {
+        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+        if (!buffer || wParam == 0)
+            return 0;
+        const std::size_t count = std::min<std::size_t>(text_.size(), wParam - 1);
+        std::copy_n(text_.data(), count, buffer);
+        buffer[count] = L'\0';
+        return static_cast<LRESULT>(count);
+    }
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {

@@ -29,7 +29,7 @@ public:
     void destroy();
     // The window's own text. Windows without a title bar do not show it, but
     // accessibility tools and tests read it.
-    void setText(const std::u16string& text);
+    virtual void setText(const std::u16string& text);
 
 protected:
     // Creates the window of a class registered by registerClass.

@@ -5,6 +5,8 @@
 #include "DialogDriver.h"
 #include "DialogTest.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -290,6 +292,29 @@ TEST_F(TallMessageTest, AMessageTooTallAndTooWideScrollsBothWays)
     pressAndWait(focus, VK_HOME);
     EXPECT_EQ(scrollOf(down).nPos, 0);
     EXPECT_EQ(scrollOf(across).nPos, 0);
+    close(dialog);
+}
+
+TEST_F(TallMessageTest, TheBodyAnswersTheWholeMessageAsItsWindowText)
+{
+    const std::wstring message = manyLines(10000);
+    HWND dialog = showModeless(message, 0);
+    ASSERT_NE(dialog, nullptr);
+    const DialogView view = viewOf(dialog);
+    EXPECT_EQ(GetWindowTextLengthW(view.body), static_cast<int>(message.size()));
+    EXPECT_EQ(view.message, message);
+
+    // A short buffer gets the start of the text, terminated.
+    wchar_t start[8];
+    std::fill(std::begin(start), std::end(start), L'#');
+    EXPECT_EQ(SendMessageW(view.body, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(start)), 7);
+    EXPECT_EQ(std::wstring(start), L"Line 1\r");
+    EXPECT_EQ(SendMessageW(view.body, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(start)), 0);
+    EXPECT_EQ(SendMessageW(view.body, WM_GETTEXT, 8, 0), 0) << "no buffer";
+
+    // Text written from outside is what it answers from then on.
+    SetWindowTextW(view.body, L"Replaced");
+    EXPECT_EQ(windowText(view.body), L"Replaced");
     close(dialog);
 }
 
