@@ -12,6 +12,7 @@
 // Usage: dialog_benchmark [--cold SUBJECT]   (the second form is how the
 // benchmark measures one cold call; it returns the time in its exit code)
 
+#include "BenchmarkClock.h"
 #include "Quillnote.h"
 #include "core/FadePainter.h"
 #include "core/LinearGradient.h"
@@ -40,76 +41,13 @@
 #include <vector>
 
 using namespace quillnote;
+using benchmark::median;
+using benchmark::nowMs;
+using benchmark::pump;
 
 namespace {
 
-double nowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-// Runs the message loop for a while, sleeping whenever there is nothing to
-// do, as a program's own loop would.
-void pump(double forMs)
-{
-    const double end = nowMs() + forMs;
-    MSG message;
-    for (double now = nowMs(); now < end; now = nowMs()) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now) + 1, QS_ALLINPUT);
-    }
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // --- First paint --------------------------------------------------------------
-
-struct WindowSearch {
-    const wchar_t* className;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK findByClass(HWND hwnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    if (IsWindowVisible(hwnd) && wcscmp(name, search->className) == 0) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK childNeedsPaint(HWND hwnd, LPARAM lParam)
-{
-    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE))
-        *reinterpret_cast<bool*>(lParam) = true;
-    return TRUE;
-}
-
-bool fullyPainted(HWND dialog)
-{
-    bool pending = GetUpdateRect(dialog, nullptr, FALSE) != FALSE;
-    EnumChildWindows(dialog, &childNeedsPaint, reinterpret_cast<LPARAM>(&pending));
-    return !pending;
-}
 
 // Calls `show` (which blocks in a modal loop) while a watcher thread waits for
 // the dialog of `className` to be shown and fully painted, notes the time and
@@ -124,10 +62,9 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
         const double limit = nowMs() + 10000;
         HWND dialog = nullptr;
         while (nowMs() < limit) {
-            WindowSearch search{className};
-            EnumThreadWindows(thread, &findByClass, reinterpret_cast<LPARAM>(&search));
-            if (search.found && fullyPainted(search.found)) {
-                dialog = search.found;
+            const HWND found = benchmark::findVisibleWindow(thread, className);
+            if (found && benchmark::fullyPainted(found)) {
+                dialog = found;
                 paintedAt = nowMs();
                 break;
             }
@@ -491,10 +428,8 @@ int wmain(int argc, wchar_t** argv)
         pump(5000);
         const double cpuShare = (processCpuMs() - cpuStart) / (nowMs() - wallStart) * 100.0;
         std::printf("Processor time of an idle open dialog  %8.2f %% of one core\n", cpuShare);
-        WindowSearch search{L"QuillnoteForm"};
-        EnumThreadWindows(GetCurrentThreadId(), &findByClass, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            PostMessageW(search.found, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        if (const HWND open = benchmark::findVisibleWindow(GetCurrentThreadId(), L"QuillnoteForm")) {
+            PostMessageW(open, WM_KEYUP, VK_ESCAPE, 0xC0010001);
             pump(300);
         }
         box->put_Modal(VARIANT_TRUE);

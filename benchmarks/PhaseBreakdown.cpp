@@ -5,6 +5,7 @@
 // process (cold) is printed on its own, later calls (warm) as medians. It
 // prints figures and asserts nothing.
 
+#include "BenchmarkClock.h"
 #include "core/QuillnoteProperties.h"
 #include "dialog/MsgBoxCall.h"
 #include "dialog/PhaseMarks.h"
@@ -23,58 +24,15 @@
 #include <vector>
 
 using namespace quillnote;
+using benchmark::median;
+using benchmark::nowMs;
 
 namespace {
-
-double nowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The marks of the call in progress: the phase that ended and when.
 std::vector<std::pair<std::string, double>> g_marks;
 
 void recordMark(const char* phaseEnded) { g_marks.emplace_back(phaseEnded, nowMs()); }
-
-BOOL CALLBACK findForm(HWND hwnd, LPARAM lParam)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    if (IsWindowVisible(hwnd) && wcscmp(name, L"QuillnoteForm") == 0) {
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK childNeedsPaint(HWND hwnd, LPARAM lParam)
-{
-    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE))
-        *reinterpret_cast<bool*>(lParam) = true;
-    return TRUE;
-}
-
-bool fullyPainted(HWND dialog)
-{
-    bool pending = GetUpdateRect(dialog, nullptr, FALSE) != FALSE;
-    EnumChildWindows(dialog, &childNeedsPaint, reinterpret_cast<LPARAM>(&pending));
-    return !pending;
-}
 
 // One modal call; returns each phase's duration in the order of the marks,
 // the last one from the final mark to the first complete paint.
@@ -114,9 +72,8 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
         watching = true;
         const double limit = nowMs() + 10000;
         while (nowMs() < limit) {
-            HWND dialog = nullptr;
-            EnumThreadWindows(thread, &findForm, reinterpret_cast<LPARAM>(&dialog));
-            if (dialog && fullyPainted(dialog)) {
+            const HWND dialog = benchmark::findVisibleWindow(thread, L"QuillnoteForm");
+            if (dialog && benchmark::fullyPainted(dialog)) {
                 paintedAt = nowMs();
                 PostMessageW(dialog, WM_KEYUP, VK_ESCAPE, 0xC0010001);
                 return;
