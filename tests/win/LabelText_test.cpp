@@ -1,13 +1,13 @@
 // A long plain text drawn through a clip: only the lines in view are drawn,
 // and the pixels in view are the same as when the whole text is drawn.
 
+#include "MemoryPicture.h"
 #include "forms/Font.h"
 #include "forms/Gdi.h"
 #include "forms/LabelText.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,58 +15,30 @@
 namespace quillnote::forms {
 namespace {
 
-// A white 32-bit picture with its own memory DC.
-class Page {
+// A white picture to draw text into, and what it shows in some rows.
+class Page : public test::MemoryPicture {
 public:
-    Page(int width, int height) : width_(width), height_(height)
+    Page(int width, int height) : MemoryPicture(width, height)
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        RECT all = {0, 0, width, height};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(dc_, TRANSPARENT);
+        fill(RGB(255, 255, 255));
+        SetBkMode(dc(), TRANSPARENT);
     }
-    ~Page()
+    std::vector<DWORD> rows(int top, int bottom) const
     {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Page(const Page&) = delete;
-    Page& operator=(const Page&) = delete;
-
-    HDC dc() const { return dc_; }
-    // The pixels of rows [top, bottom).
-    std::vector<std::uint32_t> rows(int top, int bottom) const
-    {
-        GdiFlush();
-        std::vector<std::uint32_t> pixels;
+        flush();
+        std::vector<DWORD> pixels;
         for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < width_; ++x)
-                pixels.push_back(bits_[static_cast<std::size_t>(y) * width_ + x]);
+            for (int x = 0; x < width(); ++x)
+                pixels.push_back(pixel(x, y));
         return pixels;
     }
     int inkIn(int top, int bottom) const
     {
         int count = 0;
-        for (const std::uint32_t pixel : rows(top, bottom))
-            count += (pixel & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+        for (const DWORD pixel : rows(top, bottom))
+            count += pixel != 0xFFFFFF ? 1 : 0;
         return count;
     }
-
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
 };
 
 // Lines of different lengths and breaks of every kind, tabs and a break at

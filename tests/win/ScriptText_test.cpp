@@ -6,6 +6,7 @@
 // Latin text keeps the design font, pixel for pixel.
 
 #include "DialogTest.h"
+#include "MemoryPicture.h"
 #include "forms/FallbackFonts.h"
 #include "win/Bstr.h"
 
@@ -53,52 +54,18 @@ struct Ink {
     bool operator!=(const Ink& other) const { return !(*this == other); }
 };
 
-// A 32-bit top-down picture with its own memory DC.
-class Picture {
-public:
-    Picture(int width, int height) : width_(width), height_(height)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        original_ = SelectObject(dc_, bitmap_);
-    }
-    ~Picture()
-    {
-        SelectObject(dc_, original_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
-
-    HDC dc() const { return dc_; }
-    DWORD pixel(int x, int y) const { return bits_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFF; }
-    Ink inkOn(DWORD paper) const
-    {
-        GdiFlush();
-        Ink ink;
-        ink.width = width_;
-        ink.height = height_;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                ink.on.push_back(pixel(x, y) != paper ? 1 : 0);
-        return ink;
-    }
-
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ original_ = nullptr;
-    DWORD* bits_ = nullptr;
-};
+// The ink of a picture: every pixel that is not its paper.
+Ink inkOn(const MemoryPicture& picture, DWORD paper)
+{
+    picture.flush();
+    Ink ink;
+    ink.width = picture.width();
+    ink.height = picture.height();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ink.on.push_back(picture.pixel(x, y) != paper ? 1 : 0);
+    return ink;
+}
 
 COLORREF fromDib(DWORD pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
 
@@ -117,7 +84,7 @@ Shown capture(HWND window, int bottom)
     const int height = std::min<int>(bottom, client.bottom);
     // Without the last columns, where the body's right edge is shaded.
     client.right = std::max<LONG>(1, client.right - 8);
-    Picture picture(client.right, height);
+    MemoryPicture picture(client.right, height);
     HDC dc = GetDC(window);
     BitBlt(picture.dc(), 0, 0, client.right, height, dc, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
@@ -132,7 +99,7 @@ Shown capture(HWND window, int bottom)
     std::sort(byCount.rbegin(), byCount.rend());
     Shown shown;
     const DWORD paper = byCount.empty() ? 0 : byCount[0].second;
-    shown.ink = picture.inkOn(paper);
+    shown.ink = inkOn(picture, paper);
     shown.paper = fromDib(paper);
     shown.text = fromDib(byCount.size() > 1 ? byCount[1].second : paper);
     return shown;
@@ -153,7 +120,7 @@ HFONT createFace(const std::wstring& face, int weight)
 // the colours the dialog used.
 Ink rendered(const std::wstring& face, int weight, const std::wstring& text, const Shown& like)
 {
-    Picture picture(40 + 24 * static_cast<int>(text.size()), 40);
+    MemoryPicture picture(40 + 24 * static_cast<int>(text.size()), 40);
     RECT all = {0, 0, 40 + 24 * static_cast<int>(text.size()), 40};
     HBRUSH paper = CreateSolidBrush(like.paper);
     FillRect(picture.dc(), &all, paper);
@@ -172,8 +139,9 @@ Ink rendered(const std::wstring& face, int weight, const std::wstring& text, con
     SelectObject(picture.dc(), old);
     DeleteObject(font);
     GdiFlush();
+    picture.flush();
     const DWORD paperPixel = picture.pixel(0, 0);
-    return picture.inkOn(paperPixel).cropped();
+    return inkOn(picture, paperPixel).cropped();
 }
 
 // Where `glyph` (cropped ink) stands in `ink`: every pixel of the glyph is
