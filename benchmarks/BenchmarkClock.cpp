@@ -80,4 +80,37 @@ bool fullyPainted(HWND dialog)
     return !pending;
 }
 
+FirstPaintWatch::FirstPaintWatch(DWORD thread, const wchar_t* className, std::function<void(HWND)> close)
+{
+    watcher_ = std::thread([this, thread, className, close = std::move(close)] {
+        watching_ = true;
+        const double limit = nowMs() + 10000;
+        while (nowMs() < limit) {
+            const HWND found = findVisibleWindow(thread, className);
+            if (found && fullyPainted(found)) {
+                paintedAt_ = nowMs();
+                close(found);
+                return;
+            }
+            Sleep(0);
+        }
+    });
+    // The watcher's own start is not part of what is timed.
+    while (!watching_)
+        Sleep(0);
+}
+
+FirstPaintWatch::~FirstPaintWatch()
+{
+    if (watcher_.joinable())
+        watcher_.join();
+}
+
+double FirstPaintWatch::paintedAt()
+{
+    if (watcher_.joinable())
+        watcher_.join();
+    return paintedAt_;
+}
+
 } // namespace quillnote::benchmark

@@ -55,23 +55,7 @@ namespace {
 double timeToFirstPaint(const wchar_t* className, const std::function<void()>& show)
 {
     const DWORD thread = GetCurrentThreadId();
-    std::atomic<double> paintedAt{0};
-    std::atomic<bool> watching{false};
-    std::thread watcher([&] {
-        watching = true;
-        const double limit = nowMs() + 10000;
-        HWND dialog = nullptr;
-        while (nowMs() < limit) {
-            const HWND found = benchmark::findVisibleWindow(thread, className);
-            if (found && benchmark::fullyPainted(found)) {
-                dialog = found;
-                paintedAt = nowMs();
-                break;
-            }
-            Sleep(0);
-        }
-        if (!dialog)
-            return;
+    benchmark::FirstPaintWatch watch(thread, className, [thread](HWND dialog) {
         GUITHREADINFO info = {};
         info.cbSize = sizeof(info);
         GetGUIThreadInfo(thread, &info);
@@ -79,12 +63,9 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
         PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
     });
-    // The watcher's own start is not part of the call.
-    while (!watching)
-        Sleep(0);
     const double start = nowMs();
     show();
-    watcher.join();
+    const double paintedAt = watch.paintedAt();
     return paintedAt > 0 ? paintedAt - start : -1;
 }
 

@@ -65,28 +65,11 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
         properties.setGradientDirection(7);
     }
     g_marks.clear();
-    const DWORD thread = GetCurrentThreadId();
-    std::atomic<double> paintedAt{0};
-    std::atomic<bool> watching{false};
-    std::thread watcher([&] {
-        watching = true;
-        const double limit = nowMs() + 10000;
-        while (nowMs() < limit) {
-            const HWND dialog = benchmark::findVisibleWindow(thread, L"QuillnoteForm");
-            if (dialog && benchmark::fullyPainted(dialog)) {
-                paintedAt = nowMs();
-                PostMessageW(dialog, WM_KEYUP, VK_ESCAPE, 0xC0010001);
-                return;
-            }
-            Sleep(0);
-        }
-    });
-    // The watcher's own start is not part of the call.
-    while (!watching)
-        Sleep(0);
+    benchmark::FirstPaintWatch watch(GetCurrentThreadId(), L"QuillnoteForm",
+                                     [](HWND dialog) { PostMessageW(dialog, WM_KEYUP, VK_ESCAPE, 0xC0010001); });
     const double start = nowMs();
     showMessage(properties, message, 3 + 32, u"Benchmark");
-    watcher.join();
+    const double paintedAt = watch.paintedAt();
 
     std::vector<std::pair<std::string, double>> phases;
     double previous = start;

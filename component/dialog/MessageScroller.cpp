@@ -83,12 +83,12 @@ void MessageScroller::place(forms::ScrollBar& bar, const ScrollAxis& axis, const
             ShowWindow(bar.hwnd(), SW_HIDE);
         return;
     }
-    if (!bar.alive() && !bar.create(body_, where))
-        return;
-    bar.setLeft(where.left);
-    bar.setTop(where.top);
-    bar.setWidth(where.width);
-    bar.setHeight(where.height);
+    if (!bar.alive()) {
+        if (!bar.create(body_, where))
+            return;
+    } else {
+        bar.setPlace(where);
+    }
     bar.setRange(axis.content, axis.view);
     bar.setPosition(axis.position);
     ShowWindow(bar.hwnd(), SW_SHOWNA);
