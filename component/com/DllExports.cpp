@@ -3,6 +3,7 @@
 #include "ClassFactory.h"
 #include "Module.h"
 #include "Registration.h"
+#include "dialog/SystemIcons.h"
 #include "forms/FormRegistry.h"
 #include "forms/Window.h"
 #include "win/HResult.h"
@@ -28,9 +29,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         break;
     case DLL_PROCESS_DETACH:
         // Unloaded by FreeLibrary (not at process exit): our window classes
-        // must not outlive the code they point at.
-        if (!reserved)
+        // must not outlive the code they point at, nor our icons the
+        // library that made them.
+        if (!reserved) {
             forms::unregisterWindowClasses();
+            releaseSystemIcons();
+        }
         break;
     default:
         break;

@@ -47,9 +47,6 @@ public:
 
     // The icon this dialog shows, as MsgBox left it for this dialog.
     void setIcon(std::uintptr_t handle, std::int16_t index);
-    // An icon loaded for this dialog alone, destroyed with the dialog (a
-    // shared system icon needs no owner).
-    void keepIcon(forms::UniqueIcon icon) { ownIcon_ = std::move(icon); }
 
     // Lays the dialog out again, in the form's units at its current
     // resolution; set by the call that prepared it.
@@ -116,7 +113,6 @@ private:
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
     std::uintptr_t iconHandle_ = 0;
-    forms::UniqueIcon ownIcon_;
     std::int16_t iconIndex_ = -1;
     MessageScroller scroller_;
     // What accessibility tools read of the dialog; made on their first

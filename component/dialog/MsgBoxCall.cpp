@@ -4,14 +4,13 @@
 #include "Chime.h"
 #include "MessageBoxForm.h"
 #include "PhaseMarks.h"
+#include "SystemIcons.h"
 #include "core/ButtonFlags.h"
 #include "core/DialogGeometry.h"
 #include "core/PropertyRules.h"
 #include "forms/DpiAwareness.h"
 #include "forms/Screen.h"
-#include "win/ProcAddress.h"
 #include "win/Steps.h"
-#include "win/UniqueHandle.h"
 
 #include <algorithm>
 #include <limits>
@@ -89,31 +88,9 @@ void applyHeading(MessageBoxForm& form, const std::u16string& heading)
 }
 
 // A system icon at the size of a large icon at the dialog's resolution.
-// LoadIconWithScaleDown (common controls 6 and later) scales a larger image
-// down rather than a smaller one up; the icon it makes is the dialog's own.
-// The common controls are used where the program has them loaded already,
-// and loaded for the call only where the size is not the system's own (a
-// monitor of another resolution): loading them costs more than the rest of
-// the dialog's first paint. Otherwise, and where they lack the function, the
-// system's shared icon of that size, which at the system's own size is the
-// very icon LoadIconW gives.
-HICON loadSystemIcon(MessageBoxForm& form, int iconId)
+HICON loadSystemIcon(const MessageBoxForm& form, int iconId)
 {
-    using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-    const int size = forms::iconPixelsAt(form.dpi());
-    HMODULE loaded = nullptr;
-    GetModuleHandleExW(0, L"comctl32.dll", &loaded);
-    win::UniqueModule commonControls(loaded);
-    if (!commonControls && size != GetSystemMetrics(SM_CXICON))
-        commonControls = win::UniqueModule(LoadLibraryW(L"comctl32.dll"));
-    const auto loadScaledDown =
-        win::procAddress<LoadIconWithScaleDownFunction>(commonControls.get(), "LoadIconWithScaleDown");
-    HICON icon = nullptr;
-    if (loadScaledDown && SUCCEEDED(loadScaledDown(nullptr, MAKEINTRESOURCEW(iconId), size, size, &icon)) && icon) {
-        form.keepIcon(forms::UniqueIcon(icon));
-        return icon;
-    }
-    return static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_SHARED));
+    return systemIcon(iconId, forms::iconPixelsAt(form.dpi()));
 }
 
 // An icon number without an entry in the table shows no icon at all, rather

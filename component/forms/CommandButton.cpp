@@ -50,8 +50,7 @@ void CommandButton::setCaption(std::u16string caption)
 void CommandButton::setBackColor(Colour c)
 {
     backColor_ = c;
-    if (alive())
-        InvalidateRect(hwnd(), nullptr, FALSE);
+    requestRepaint();
 }
 
 void CommandButton::setEnabled(bool on)
@@ -71,8 +70,7 @@ void CommandButton::setVisible(bool on)
 void CommandButton::setDefault(bool on)
 {
     default_ = on;
-    if (alive())
-        InvalidateRect(hwnd(), nullptr, FALSE);
+    requestRepaint();
 }
 
 bool CommandButton::setFocus()

@@ -1,6 +1,7 @@
 #include "Font.h"
 
 #include "LabelText.h"
+#include "Screen.h"
 
 #include <cmath>
 
@@ -9,11 +10,7 @@ namespace quillnote::forms {
 Font::Font(const FontSpec& description) : font_(createFont(description)) {}
 Font::Font(const FontSpec& description, int dpi) : font_(createFont(description, dpi)) {}
 
-UniqueFont createFont(const FontSpec& description)
-{
-    WindowDc screen(nullptr);
-    return createFont(description, screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96);
-}
+UniqueFont createFont(const FontSpec& description) { return createFont(description, screenDpi()); }
 
 UniqueFont createFont(const FontSpec& description, int dpi)
 {

@@ -45,23 +45,26 @@ TEXTMETRICW metricsOf(HDC dc, HFONT font)
 
 LabelText::LabelText(HFONT design, std::wstring text) : design_(design), text_(std::move(text))
 {
-    WindowDc screen(nullptr);
-    if (!screen.get())
+    // A memory DC measures as the screen does, without asking the window
+    // system for the screen's DC.
+    const UniqueMemoryDc measuring(CreateCompatibleDC(nullptr));
+    const HDC dc = measuring.get();
+    if (!dc)
         return;
-    SelectGuard select(screen.get(), design_);
+    SelectGuard select(dc, design_);
     if (text_.empty()) {
-        size_.cy = metricsOf(screen.get(), design_).tmHeight;
+        size_.cy = metricsOf(dc, design_).tmHeight;
         return;
     }
-    plain_ = designFontHasAll(screen.get(), text_);
+    plain_ = designFontHasAll(dc, text_);
     if (plain_) {
         RECT rect = {0, 0, 0, 0};
-        DrawTextW(screen.get(), text_.c_str(), static_cast<int>(text_.size()), &rect, LabelTextFlags | DT_CALCRECT);
+        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &rect, LabelTextFlags | DT_CALCRECT);
         size_ = {rect.right - rect.left, rect.bottom - rect.top};
-        findPlainLines(screen.get());
+        findPlainLines(dc);
         return;
     }
-    layOut(screen.get());
+    layOut(dc);
 }
 
 LabelText::~LabelText() = default;

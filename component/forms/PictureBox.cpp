@@ -158,14 +158,10 @@ void PictureBox::invalidateTwips(const TwipsRect& r)
     const Units& u = form().units();
     RECT rect = {u.xPixels(r.left) - 1, u.yPixels(r.top) - 1, u.xPixels(r.left + r.width) + 1,
                  u.yPixels(r.top + r.height) + 1};
-    InvalidateRect(hwnd(), &rect, FALSE);
+    requestRepaint(&rect);
 }
 
-void PictureBox::invalidateAll()
-{
-    if (alive())
-        InvalidateRect(hwnd(), nullptr, FALSE);
-}
+void PictureBox::invalidateAll() { requestRepaint(); }
 
 void PictureBox::paintInto(HDC dc, int width, int height)
 {

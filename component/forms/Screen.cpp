@@ -11,7 +11,9 @@ namespace {
 
 int screenDpiOf(int axis)
 {
-    WindowDc screen(nullptr);
+    // A memory DC has the screen's resolution, and asks the window system
+    // for nothing.
+    const UniqueMemoryDc screen(CreateCompatibleDC(nullptr));
     const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 0;
     return usableDpi(dpi);
 }

@@ -58,6 +58,12 @@ void Window::setText(const std::u16string& text)
         win::setWindowText(hwnd_, text);
 }
 
+void Window::requestRepaint(const RECT* rect) const
+{
+    if (hwnd_ && IsWindowVisible(hwnd_))
+        InvalidateRect(hwnd_, rect, FALSE);
+}
+
 bool Window::registerClass(const wchar_t* className, UINT classStyle, HBRUSH background)
 {
     WNDCLASSEXW existing = {};

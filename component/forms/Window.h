@@ -30,6 +30,10 @@ public:
     // The window's own text. Windows without a title bar do not show it, but
     // accessibility tools and tests read it.
     virtual void setText(const std::u16string& text);
+    // Asks for a repaint of the window, or of `rect` in it. A window that is
+    // not on the screen is painted whole when it shows, so nothing is asked
+    // of the window system for it: each request costs a round trip to it.
+    void requestRepaint(const RECT* rect = nullptr) const;
 
 protected:
     // Creates the window of a class registered by registerClass.
