@@ -142,19 +142,43 @@ void applyMessage(MessageBoxForm& form, const std::u16string& message)
 // The dialog stays this far inside the work area of its monitor (pixels).
 constexpr int WorkAreaMargin = 60;
 
-// The tallest the dialog may be: the work area of the monitor of a window
-// (the active one, or the dialog's own; else the primary monitor) less a
-// margin, in the dialog's twips.
-double maxDialogHeight(HWND window, const forms::Units& units)
+// The screen (the primary monitor) and the tallest the dialog may be: the
+// work area of the monitor of a window (the active one, or the dialog's own;
+// else the primary monitor) less a margin, all in the dialog's twips. Each
+// monitor query asks the window system, so the primary monitor is asked
+// once for both.
+struct ScreenMeasures {
+    double width = 0;
+    double height = 0;
+    double maxDialogHeight = std::numeric_limits<double>::infinity();
+};
+
+ScreenMeasures screenMeasures(HWND window, const forms::Units& units)
 {
-    HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY)
-                              : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    ScreenMeasures measures;
+    const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    if (!monitor || !GetMonitorInfoW(monitor, &info))
-        return std::numeric_limits<double>::infinity();
+    const bool primaryKnown = primary && GetMonitorInfoW(primary, &info);
+    if (primaryKnown) {
+        measures.width = (info.rcMonitor.right - info.rcMonitor.left) * units.twipsPerPixelX;
+        measures.height = (info.rcMonitor.bottom - info.rcMonitor.top) * units.twipsPerPixelY;
+    } else {
+        measures.width = GetSystemMetrics(SM_CXSCREEN) * units.twipsPerPixelX;
+        measures.height = GetSystemMetrics(SM_CYSCREEN) * units.twipsPerPixelY;
+    }
+    const HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY) : primary;
+    if (monitor != primary) {
+        info = {};
+        info.cbSize = sizeof info;
+        if (!monitor || !GetMonitorInfoW(monitor, &info))
+            return measures;
+    } else if (!primaryKnown) {
+        return measures;
+    }
     const int pixels = info.rcWork.bottom - info.rcWork.top - WorkAreaMargin;
-    return std::max(pixels, 1) * units.twipsPerPixelY;
+    measures.maxDialogHeight = std::max(pixels, 1) * units.twipsPerPixelY;
+    return measures;
 }
 
 // The layout's input: the sizes the labels report now that their captions
@@ -176,13 +200,14 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.top = properties.top();
     in.left = properties.left();
     in.owner = call.owner;
-    in.screenWidth = GetSystemMetrics(SM_CXSCREEN) * form.units().twipsPerPixelX;
-    in.screenHeight = GetSystemMetrics(SM_CYSCREEN) * form.units().twipsPerPixelY;
+    const ScreenMeasures screen = screenMeasures(call.active, form.units());
+    in.screenWidth = screen.width;
+    in.screenHeight = screen.height;
+    in.maxDialogHeight = screen.maxDialogHeight;
     in.buttonHeight = form.MsgButton[0].bounds().height;
     in.backgroundTop = form.Background.bounds().top;
     in.currentTop = form.top();
     in.currentLeft = form.left();
-    in.maxDialogHeight = maxDialogHeight(call.active, form.units());
     in.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL) * form.units().twipsPerPixelX;
     in.scrollBarHeight = GetSystemMetrics(SM_CYHSCROLL) * form.units().twipsPerPixelY;
     return in;
@@ -239,9 +264,10 @@ void keepLayoutForNewResolutions(MessageBoxForm& form, const LayoutInput& first,
         in.captionWidth = form.TopCaption.bounds().width;
         in.textWidth = form.MsgText.bounds().width;
         in.textHeight = form.MsgText.bounds().height;
-        in.screenWidth = GetSystemMetrics(SM_CXSCREEN) * form.units().twipsPerPixelX;
-        in.screenHeight = GetSystemMetrics(SM_CYSCREEN) * form.units().twipsPerPixelY;
-        in.maxDialogHeight = maxDialogHeight(form.hwnd(), form.units());
+        const ScreenMeasures screen = screenMeasures(form.hwnd(), form.units());
+        in.screenWidth = screen.width;
+        in.screenHeight = screen.height;
+        in.maxDialogHeight = screen.maxDialogHeight;
         in.currentTop = form.top();
         in.currentLeft = form.left();
         if (iconId && in.iconIndex >= 0)
