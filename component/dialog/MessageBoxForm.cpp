@@ -75,6 +75,7 @@ MessageBoxForm::MessageBoxForm(SharedSettings& settings)
     onActivate = [this] { Form_Activate(); };
     onKeyUp = [this](int key, int shift) { Form_KeyUp(key, shift); };
     onKeyDown = [this](int key, int shift) { Form_KeyDown(key, shift); };
+    designControls();
 }
 
 MessageBoxForm::~MessageBoxForm()
@@ -85,22 +86,22 @@ MessageBoxForm::~MessageBoxForm()
         accessible_->disconnect();
 }
 
-bool MessageBoxForm::createControls()
+// The controls in their design state. It is set before any window exists,
+// so that a call can change it all before the form is loaded and each window
+// is made once, where and as the call wants it.
+void MessageBoxForm::designControls()
 {
-    markPhase("top-level window");
     // Body: no border, the window text colour as fore colour.
-    if (!Background.create(hwnd(), TwipsRect{0, 330, 5265, 1350}, dialog_ids::Body))
-        return false;
+    Background.setPlace(TwipsRect{0, 330, 5265, 1350});
     Background.setBackColor(Default::BackColorBody);
     static const char16_t* const captions[4] = {u"Button1", u"Button2", u"Button3", u"Button4"};
     for (int i = 0; i < 4; ++i) {
         forms::CommandButton& button = MsgButton[i];
+        button.setPlace(TwipsRect{240.0 + 1200.0 * i, 960, 1095, 375});
         button.setCaption(captions[i]);
         button.setEnabled(false);
         button.setVisible(false);
         button.setTabStop(false);
-        if (!button.create(Background, TwipsRect{240.0 + 1200.0 * i, 960, 1095, 375}, i, dialog_ids::FirstButton + i))
-            return false;
         button.onClick = [this, i] { MsgButton_Click(i); };
         button.onGotFocus = [this, i] { MsgButton_GotFocus(i); };
     }
@@ -118,13 +119,10 @@ bool MessageBoxForm::createControls()
     Background.onMouseWheelAcross = [this](int delta) { scroller_.wheelAcross(delta); };
     Background.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
     MsgText.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
-
     Timer2.onTick = [this] { Timer2_Timer(); };
-    markPhase("body, buttons, labels, lines");
 
     // Heading strip; it answers no events of its own.
-    if (!TopHeading.create(hwnd(), TwipsRect{0, 0, 5265, 330}, dialog_ids::HeadingStrip))
-        return false;
+    TopHeading.setPlace(TwipsRect{0, 0, 5265, 330});
     TopHeading.setBackColor(Default::BackColorHeading);
     ControlBoxUp.setLeft(4905);
     ControlBoxUp.setTop(60);
@@ -140,7 +138,6 @@ bool MessageBoxForm::createControls()
     TopCaption.setForeColor(Default::ForeColorHeading);
     TopHeading.add(TopCaption);
     TopCaption.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
-    markPhase("heading strip and close box picture");
 
     Timer1.onTick = [this] { Timer1_Timer(); };
 
@@ -149,7 +146,21 @@ bool MessageBoxForm::createControls()
     ControlBoxDn.setTop(1680);
     ControlBoxDn.setVisible(false);
     ControlBoxDn.setPicture(forms::loadBitmapPicture(IDB_CLOSEBOX_DOWN));
-    markPhase("pressed close box picture");
+}
+
+// The windows, made where the controls stand and as they are now.
+bool MessageBoxForm::createControls()
+{
+    markPhase("top-level window");
+    if (!Background.create(hwnd(), Background.bounds(), dialog_ids::Body))
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (!MsgButton[i].create(Background, MsgButton[i].bounds(), i, dialog_ids::FirstButton + i))
+            return false;
+    markPhase("body and buttons");
+    if (!TopHeading.create(hwnd(), TopHeading.bounds(), dialog_ids::HeadingStrip))
+        return false;
+    markPhase("heading strip");
     return true;
 }
 

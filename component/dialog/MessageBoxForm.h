@@ -68,6 +68,8 @@ protected:
     void dpiChanged() override;
 
 private:
+    void designControls();
+
     // Event handlers.
     void Form_Load();
     void Form_Activate();

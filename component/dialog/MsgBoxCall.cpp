@@ -226,9 +226,11 @@ MessageScroller::View textViewOf(const LayoutResult& out)
     return view;
 }
 
-// Copies the layout into the controls. Each window moves once: every move
-// of a window is a round of messages and a request to the window system.
-void applyLayout(MessageBoxForm& form, const LayoutResult& out)
+// Copies the layout's places into the controls. Each window moves once:
+// every move of a window is a round of messages and a request to the window
+// system; before the form is loaded, none moves, and each window is made
+// where it belongs.
+void applyPlaces(MessageBoxForm& form, const LayoutResult& out)
 {
     form.TopHeading.setWidth(out.headingStripWidth);
     for (auto& line : form.HLine) {
@@ -249,8 +251,20 @@ void applyLayout(MessageBoxForm& form, const LayoutResult& out)
     form.setPlace(out.dialogLeft, out.dialogTop, out.dialogWidth, out.dialogHeight);
     if (out.closeBoxPlaced)
         form.ControlBoxUp.setLeft(out.closeBoxLeft);
+}
+
+// A message that does not fit scrolls in an area of the body; the scroll
+// bars are windows of the body, so the form is loaded by now.
+void applyTextView(MessageBoxForm& form, const LayoutResult& out)
+{
     if (out.textScrolls || out.textScrollsAcross)
         form.setTextView(textViewOf(out));
+}
+
+void applyLayout(MessageBoxForm& form, const LayoutResult& out)
+{
+    applyPlaces(form, out);
+    applyTextView(form, out);
 }
 
 // When the dialog moves to a monitor of another resolution, it is laid out
@@ -317,17 +331,19 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     runStep([&] { findOwner(properties, call); });
     markPhase("caller's window and owner");
 
-    // Each call shows a dialog of its own, loaded fresh in its design state,
+    // Each call shows a dialog of its own, made fresh in its design state,
     // so an earlier dialog that is still open keeps its own buttons and
     // result and never lends them to this one.
     std::unique_ptr<MessageBoxForm> dialog;
     runStep([&] { dialog = std::make_unique<MessageBoxForm>(settings); });
-    markPhase("form object and its fonts");
-    if (!dialog || !dialog->load())
+    if (!dialog)
         return nullptr;
-    markPhase("load event");
+    markPhase("form object, its fonts, its controls' design");
     MessageBoxForm& form = *dialog;
 
+    // All the call decides is set before the form is loaded: each window is
+    // then made once, where and as it shows, instead of being made in its
+    // design state and changed and moved after.
     applyColours(form, properties);
     runStep([&] { applyHeading(form, headingText(title, properties.defaultTitle(), call.active)); });
     runStep([&] { call.decoded = decodeButtons(buttons); });
@@ -337,13 +353,27 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     runStep([&] { applyDefaultButton(form, call); });
     runStep([&] { applyMessage(form, message); });
     markPhase("colours, heading, icon, captions, message");
+    LayoutResult layout;
     runStep([&] {
         const LayoutInput in = layoutInputOf(form, properties, call);
-        applyLayout(form, layoutDialog(in));
+        layout = layoutDialog(in);
+        applyPlaces(form, layout);
         keepLayoutForNewResolutions(form, in, properties.iconTableItem(call.decoded.iconNumber));
     });
     runStep([&] { applyCloseBox(form, properties); });
-    markPhase("layout applied");
+    markPhase("layout");
+
+    const int laidOutAt = form.dpi();
+    if (!form.load())
+        return nullptr;
+    markPhase("load event");
+    // A window that came out on a monitor of another resolution is laid out
+    // again at its own.
+    if (form.dpi() != laidOutAt && form.layOutAgain)
+        runStep([&] { form.layOutAgain(); });
+    else
+        runStep([&] { applyTextView(form, layout); });
+    markPhase("scrolling view");
     return dialog;
 }
 

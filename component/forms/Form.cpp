@@ -6,6 +6,7 @@
 #include "Screen.h"
 #include "Timer.h"
 #include "core/DpiScaling.h"
+#include "win/Text.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -59,7 +60,7 @@ bool Form::load()
     const DWORD style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | extraExStyle();
     if (!createWindow(ClassName, exStyle, style, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
-                      units_.yPixels(height_), nullptr))
+                      units_.yPixels(height_), nullptr, 0, win::toWide(text_).c_str()))
         return false;
     // On a monitor of another resolution than the screen's (the system's),
     // the window has its own.
@@ -107,6 +108,12 @@ void Form::setPlace(double left, double top, double width, double height)
     width_ = width;
     height_ = height;
     applyPosition();
+}
+
+void Form::setText(const std::u16string& text)
+{
+    text_ = text;
+    Window::setText(text);
 }
 
 void Form::applyPosition()

@@ -82,6 +82,9 @@ public:
     // Client area in pixels (the frame excluded).
     SIZE frameSize() const;
 
+    // The window's text; kept for a window made later.
+    void setText(const std::u16string& text) override;
+
     // Whether a window is the top-level window of a form of ours.
     static bool isFormWindow(HWND window);
 
@@ -121,6 +124,7 @@ private:
     Units units_;
     Font defaultFont_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::u16string text_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool modal_ = false;

@@ -92,6 +92,9 @@ void PictureBox::setAutoRedraw(bool on)
 
 void PictureBox::ensurePersistent()
 {
+    // The picture is made with the window (at its first WM_SIZE).
+    if (!alive())
+        return;
     const SIZE size = clientSize();
     if (persistent_.valid() && persistent_.width() == size.cx && persistent_.height() == size.cy)
         return;

@@ -85,9 +85,9 @@ bool Window::registerClass(const wchar_t* className, UINT classStyle, HBRUSH bac
 }
 
 bool Window::createWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y, int width, int height,
-                          HWND parent, UINT_PTR id)
+                          HWND parent, UINT_PTR id, const wchar_t* text)
 {
-    HWND created = CreateWindowExW(exStyle, className, L"", style, x, y, width, height, parent,
+    HWND created = CreateWindowExW(exStyle, className, text, style, x, y, width, height, parent,
                                    reinterpret_cast<HMENU>(id), thisModule(), this);
     return created != nullptr && hwnd_ == created;
 }

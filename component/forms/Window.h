@@ -38,7 +38,7 @@ public:
 protected:
     // Creates the window of a class registered by registerClass.
     bool createWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y, int width, int height,
-                      HWND parent, UINT_PTR id = 0);
+                      HWND parent, UINT_PTR id = 0, const wchar_t* text = L"");
     static bool registerClass(const wchar_t* className, UINT classStyle, HBRUSH background);
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
