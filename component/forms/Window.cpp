@@ -60,7 +60,7 @@ void Window::setText(const std::u16string& text)
 
 void Window::requestRepaint(const RECT* rect) const
 {
-    if (hwnd_ && IsWindowVisible(hwnd_))
+    if (hwnd_ && painted_ && IsWindowVisible(hwnd_))
         InvalidateRect(hwnd_, rect, FALSE);
 }
 
@@ -97,6 +97,8 @@ bool Window::subclass(HWND existing)
     if (!existing)
         return false;
     hwnd_ = existing;
+    // A window already on the screen may have painted: repaints are asked.
+    painted_ = IsWindowVisible(existing) != FALSE;
     SetWindowLongPtrW(existing, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(existing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::windowProc)));
@@ -139,11 +141,14 @@ LRESULT Window::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     } catch (...) {
         result = DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    if (message == WM_PAINT)
+        painted_ = true;
     if (message == WM_NCDESTROY) {
         if (originalProc_)
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
+        painted_ = false;
         onDestroyed();
     }
     // endDispatch may delete this object: nothing may touch it afterwards.

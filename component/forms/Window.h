@@ -31,8 +31,10 @@ public:
     // accessibility tools and tests read it.
     virtual void setText(const std::u16string& text);
     // Asks for a repaint of the window, or of `rect` in it. A window that is
-    // not on the screen is painted whole when it shows, so nothing is asked
-    // of the window system for it: each request costs a round trip to it.
+    // not on the screen is painted whole when it shows, and one that has not
+    // painted since it was made is waiting to be painted whole, so nothing
+    // is asked of the window system for them: each request costs a round
+    // trip to it.
     void requestRepaint(const RECT* rect = nullptr) const;
 
 protected:
@@ -60,6 +62,7 @@ private:
     LRESULT dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    bool painted_ = false; // a WM_PAINT of this window was handled
 };
 
 } // namespace quillnote::forms
