@@ -1,6 +1,9 @@
 #include "Window.h"
 
+#include "win/SrwGuard.h"
 #include "win/Text.h"
+
+#include <unordered_map>
 
 namespace quillnote::forms {
 
@@ -29,6 +32,40 @@ void rememberClass(const wchar_t* className)
     const LONG slot = InterlockedIncrement(&g_registeredCount) - 1;
     if (slot < MaxClasses)
         g_registeredClasses[slot] = className;
+}
+
+// Which object each window of the form layer belongs to. The process keeps
+// this itself rather than in each window's user data: storing that is a
+// request to the window system for every window made and destroyed. Windows
+// of several threads are listed, so the table has a lock.
+class WindowTable {
+public:
+    void add(HWND hwnd, Window* window)
+    {
+        win::ExclusiveGuard writing(lock_);
+        windows_[hwnd] = window;
+    }
+    void remove(HWND hwnd)
+    {
+        win::ExclusiveGuard writing(lock_);
+        windows_.erase(hwnd);
+    }
+    Window* find(HWND hwnd)
+    {
+        win::SharedGuard reading(lock_);
+        const auto found = windows_.find(hwnd);
+        return found == windows_.end() ? nullptr : found->second;
+    }
+
+private:
+    SRWLOCK lock_ = SRWLOCK_INIT;
+    std::unordered_map<HWND, Window*> windows_;
+};
+
+WindowTable& windowTable()
+{
+    static WindowTable table;
+    return table;
 }
 
 } // namespace
@@ -99,7 +136,7 @@ bool Window::subclass(HWND existing)
     hwnd_ = existing;
     // A window already on the screen may have painted: repaints are asked.
     painted_ = IsWindowVisible(existing) != FALSE;
-    SetWindowLongPtrW(existing, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    windowTable().add(existing, this);
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(existing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::windowProc)));
     return originalProc_ != nullptr;
@@ -123,9 +160,9 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<Window*>(create->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        windowTable().add(hwnd, self);
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    Window* self = windowTable().find(hwnd);
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->dispatch(hwnd, message, wParam, lParam);
@@ -146,7 +183,7 @@ LRESULT Window::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_NCDESTROY) {
         if (originalProc_)
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        windowTable().remove(hwnd);
         hwnd_ = nullptr;
         painted_ = false;
         onDestroyed();
