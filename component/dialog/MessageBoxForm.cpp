@@ -154,9 +154,13 @@ bool MessageBoxForm::createControls()
     markPhase("top-level window");
     if (!Background.create(hwnd(), Background.bounds(), dialog_ids::Body))
         return false;
-    for (int i = 0; i < 4; ++i)
-        if (!MsgButton[i].create(Background, MsgButton[i].bounds(), i, dialog_ids::FirstButton + i))
+    for (int i = 0; i < 4; ++i) {
+        forms::CommandButton& button = MsgButton[i];
+        if (onlyShownButtons_ && !button.visible())
+            button.place(Background, button.bounds(), i, dialog_ids::FirstButton + i);
+        else if (!button.create(Background, button.bounds(), i, dialog_ids::FirstButton + i))
             return false;
+    }
     markPhase("body and buttons");
     if (!TopHeading.create(hwnd(), TopHeading.bounds(), dialog_ids::HeadingStrip))
         return false;

@@ -56,6 +56,11 @@ public:
     // area of the body and scrolls (see MessageScroller).
     void setTextView(const MessageScroller::View& view);
 
+    // The buttons hidden when the form loads get no window until they are
+    // shown: a call that has decided its buttons makes only those. (In its
+    // design state the form has a window for each of its four buttons.)
+    void makeOnlyShownButtons() { onlyShownButtons_ = true; }
+
     // The code this dialog closed with (0 until then).
     std::int16_t resultCode() const { return resultCode_; }
 
@@ -110,6 +115,7 @@ private:
     };
 
     SharedSettings& settings_;
+    bool onlyShownButtons_ = false;
     HeadingLook lastHeadingLook_;
     std::int16_t focusedButton_ = 0;
     std::int16_t elapsedSeconds_ = 0;

@@ -361,6 +361,7 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
         keepLayoutForNewResolutions(form, in, properties.iconTableItem(call.decoded.iconNumber));
     });
     runStep([&] { applyCloseBox(form, properties); });
+    form.makeOnlyShownButtons();
     markPhase("layout");
 
     const int laidOutAt = form.dpi();

@@ -17,8 +17,27 @@ CommandButton::~CommandButton() { destroy(); }
 
 bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId)
 {
+    place(container, bounds, tabIndex, controlId);
+    return makeWindow();
+}
+
+void CommandButton::place(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId)
+{
     setBounds(bounds);
     tabIndex_ = tabIndex;
+    controlId_ = controlId;
+    if (container_ != &container) {
+        container_ = &container;
+        container.addButton(*this);
+        form().registerButton(this);
+    }
+}
+
+bool CommandButton::makeWindow()
+{
+    if (!container_ || !container_->alive())
+        return false;
+    const TwipsRect& bounds = this->bounds();
     const Units& u = form().units();
     DWORD style = WS_CHILD | BS_OWNERDRAW | WS_CLIPSIBLINGS;
     if (visible_)
@@ -27,16 +46,14 @@ bool CommandButton::create(PictureBox& container, const TwipsRect& bounds, int t
         style |= WS_DISABLED;
     HWND button =
         CreateWindowExW(0, L"BUTTON", win::toWide(caption_).c_str(), style, u.xPixels(bounds.left),
-                        u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height), container.hwnd(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), thisModule(), nullptr);
+                        u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height), container_->hwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), thisModule(), nullptr);
     if (!subclass(button)) {
         if (button)
             DestroyWindow(button);
         return false;
     }
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form().defaultFont()), FALSE);
-    container.addButton(*this);
-    form().registerButton(this);
     return true;
 }
 
@@ -65,6 +82,8 @@ void CommandButton::setVisible(bool on)
     visible_ = on;
     if (alive())
         ShowWindow(hwnd(), on ? SW_SHOWNA : SW_HIDE);
+    else if (on)
+        makeWindow();
 }
 
 void CommandButton::setDefault(bool on)

@@ -23,6 +23,10 @@ public:
     ~CommandButton() override;
 
     bool create(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId = 0);
+    // Takes its place in the container without a window yet: the window is
+    // made when the button is first shown. A button that is never shown
+    // costs no window at all.
+    void place(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId = 0);
 
     const std::u16string& caption() const { return caption_; }
     void setCaption(std::u16string caption);
@@ -55,6 +59,10 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool makeWindow();
+
+    PictureBox* container_ = nullptr;
+    int controlId_ = 0;
     std::u16string caption_;
     Colour backColor_ = 0;
     bool enabled_ = true;

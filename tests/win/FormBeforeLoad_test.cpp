@@ -64,6 +64,36 @@ TEST(FormBeforeLoad, WindowsAreMadeWhereAndAsTheControlsStand)
     EXPECT_FALSE(GetWindowLongW(form.MsgButton[2].hwnd(), GWL_STYLE) & WS_VISIBLE);
 }
 
+TEST(FormBeforeLoad, AFormForACallMakesOnlyTheButtonsItShows)
+{
+    SharedSettings settings;
+    MessageBoxForm form{settings};
+    form.MsgButton[0].setCaption(u"OK");
+    form.MsgButton[0].setEnabled(true);
+    form.MsgButton[0].setVisible(true);
+    form.makeOnlyShownButtons();
+    ASSERT_TRUE(form.load());
+    EXPECT_EQ(GetParent(form.MsgButton[0].hwnd()), form.Background.hwnd());
+    for (int i = 1; i < 4; ++i)
+        EXPECT_FALSE(form.MsgButton[i].alive()) << i;
+
+    // Shown later, a button gets its window then: in its place, with its
+    // caption, its identifier and its tab position.
+    form.MsgButton[3].setEnabled(true);
+    form.MsgButton[3].setVisible(true);
+    const HWND fourth = form.MsgButton[3].hwnd();
+    ASSERT_NE(fourth, nullptr);
+    EXPECT_EQ(GetParent(fourth), form.Background.hwnd());
+    EXPECT_EQ(GetDlgCtrlID(fourth), GetDlgCtrlID(form.MsgButton[0].hwnd()) + 3);
+    EXPECT_EQ(test::windowText(fourth), L"Button4");
+    EXPECT_EQ(form.MsgButton[3].tabIndex(), 3);
+    EXPECT_TRUE(IsWindowEnabled(fourth));
+    const RECT place = clientRectIn(fourth, form.Background.hwnd());
+    const forms::Units& u = form.units();
+    EXPECT_EQ(place.left, u.xPixels(240 + 3 * 1200));
+    EXPECT_EQ(place.top, u.yPixels(960));
+}
+
 TEST(SystemIcons, EachIconIsLoadedOncePerSizeAndSharedByThreads)
 {
     const HICON question = systemIcon(32514, 32); // IDI_QUESTION
