@@ -34,6 +34,23 @@ std::vector<std::pair<std::string, double>> g_marks;
 
 void recordMark(const char* phaseEnded) { g_marks.emplace_back(phaseEnded, nowMs()); }
 
+// With --requests, each mark also shows in the window server's request
+// trace (wineserver -d1) as a lookup of the atom "phase: NAME", so that
+// count-requests.sh can count the requests of each phase.
+bool g_traced = false;
+
+void traceMark(const char* name)
+{
+    if (g_traced)
+        GlobalFindAtomA((std::string("phase: ") + name).substr(0, 200).c_str());
+}
+
+void recordMarkForTrace(const char* phaseEnded)
+{
+    traceMark(phaseEnded);
+    recordMark(phaseEnded);
+}
+
 // One modal call; returns each phase's duration in the order of the marks,
 // the last one from the final mark to the first complete paint.
 const std::u16string OneLine = u"Do you want to save the changes you made?";
@@ -67,8 +84,10 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
     g_marks.clear();
     benchmark::FirstPaintWatch watch(GetCurrentThreadId(), L"QuillnoteForm",
                                      [](HWND dialog) { PostMessageW(dialog, WM_KEYUP, VK_ESCAPE, 0xC0010001); });
+    traceMark("start of the call");
     const double start = nowMs();
     showMessage(properties, message, 3 + 32, u"Benchmark");
+    traceMark("end of the call");
     const double paintedAt = watch.paintedAt();
 
     std::vector<std::pair<std::string, double>> phases;
@@ -104,10 +123,20 @@ void printPhases(const char* heading, const std::vector<std::vector<std::pair<st
 
 } // namespace
 
-int wmain()
+int wmain(int argc, wchar_t** argv)
 {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (argc == 2 && std::wcscmp(argv[1], L"--requests") == 0) {
+        // One cold and three warm calls with default properties, the chime
+        // off, the phases marked for the trace.
+        g_traced = true;
+        setPhaseSink(&recordMarkForTrace);
+        for (int i = 0; i < 4; ++i)
+            timeOneCall(false, false);
+        CoUninitialize();
+        return 0;
+    }
     setPhaseSink(&recordMark);
     // The sound is left on, as default properties have it.
     const auto cold = timeOneCall(false);
