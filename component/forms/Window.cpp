@@ -84,8 +84,14 @@ Window::~Window() { destroy(); }
 
 void Window::destroy()
 {
+    if (!hwnd_)
+        return;
+    const HWND window = hwnd_;
+    DestroyWindow(window);
+    // A window that could not be destroyed here (another thread's) no
+    // longer reaches this object.
     if (hwnd_)
-        DestroyWindow(hwnd_);
+        windowTable().remove(window);
     hwnd_ = nullptr;
 }
 
