@@ -139,10 +139,14 @@ bool Window::subclass(HWND existing)
 {
     if (!existing)
         return false;
+    try {
+        windowTable().add(existing, this);
+    } catch (...) {
+        return false;
+    }
     hwnd_ = existing;
     // A window already on the screen may have painted: repaints are asked.
     painted_ = IsWindowVisible(existing) != FALSE;
-    windowTable().add(existing, this);
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(existing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::windowProc)));
     return originalProc_ != nullptr;
@@ -165,8 +169,13 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<Window*>(create->lpCreateParams);
+        // Out of memory for the table, the window is not made.
+        try {
+            windowTable().add(hwnd, self);
+        } catch (...) {
+            return FALSE;
+        }
         self->hwnd_ = hwnd;
-        windowTable().add(hwnd, self);
     }
     Window* self = windowTable().find(hwnd);
     if (!self)
