@@ -122,14 +122,6 @@ bool isEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
                                          << ")-(" << outer.right << ", " << outer.bottom << ")";
 }
 
-RECT clientRectIn(HWND window, HWND of)
-{
-    RECT r = {};
-    GetClientRect(of, &r);
-    MapWindowPoints(of, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // --- The resolution ---------------------------------------------------------
 
 int screenDpi()
@@ -207,7 +199,7 @@ void expectNoTextCutOff(HWND dialog, int dpi)
     EXPECT_GE(label.left, iconRight) << "label right of the icon";
     LONG buttonsTop = body.height();
     for (const ButtonInfo& button : view.buttons) {
-        const RECT place = clientRectIn(view.body, button.hwnd);
+        const RECT place = rectIn(button.hwnd, view.body);
         buttonsTop = std::min(buttonsTop, place.top);
     }
     EXPECT_LE(label.bottom, buttonsTop) << "label above the buttons";

@@ -13,14 +13,6 @@
 namespace quillnote {
 namespace {
 
-RECT clientRectIn(HWND window, HWND parent)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 TEST(FormBeforeLoad, WindowsAreMadeWhereAndAsTheControlsStand)
 {
     SharedSettings settings;
@@ -46,9 +38,9 @@ TEST(FormBeforeLoad, WindowsAreMadeWhereAndAsTheControlsStand)
     EXPECT_EQ(frame.bottom - frame.top, 160);
     EXPECT_EQ(test::windowText(form.hwnd()), L"Prepared");
 
-    const RECT heading = clientRectIn(form.TopHeading.hwnd(), form.hwnd());
+    const RECT heading = test::rectIn(form.TopHeading.hwnd(), form.hwnd());
     EXPECT_EQ(heading.right - heading.left, 394);
-    const RECT body = clientRectIn(form.Background.hwnd(), form.hwnd());
+    const RECT body = test::rectIn(form.Background.hwnd(), form.hwnd());
     EXPECT_EQ(body.top, 22);
     EXPECT_EQ(body.bottom - body.top, 100);
 
@@ -56,7 +48,7 @@ TEST(FormBeforeLoad, WindowsAreMadeWhereAndAsTheControlsStand)
     EXPECT_EQ(test::windowText(no), L"&No");
     EXPECT_TRUE(IsWindowEnabled(no));
     EXPECT_TRUE(GetWindowLongW(no, GWL_STYLE) & WS_VISIBLE);
-    const RECT button = clientRectIn(no, form.Background.hwnd());
+    const RECT button = test::rectIn(no, form.Background.hwnd());
     EXPECT_EQ(button.left, 100);
     EXPECT_EQ(button.top, 70);
     // The buttons left alone keep their design state.
@@ -88,7 +80,7 @@ TEST(FormBeforeLoad, AFormForACallMakesOnlyTheButtonsItShows)
     EXPECT_EQ(test::windowText(fourth), L"Button4");
     EXPECT_EQ(form.MsgButton[3].tabIndex(), 3);
     EXPECT_TRUE(IsWindowEnabled(fourth));
-    const RECT place = clientRectIn(fourth, form.Background.hwnd());
+    const RECT place = test::rectIn(fourth, form.Background.hwnd());
     const forms::Units& u = form.units();
     EXPECT_EQ(place.left, u.xPixels(240 + 3 * 1200));
     EXPECT_EQ(place.top, u.yPixels(960));

@@ -57,15 +57,6 @@ SCROLLINFO scrollOf(HWND bar)
     return info;
 }
 
-// A window's rectangle in its parent's client pixels.
-RECT rectInParent(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // The last position the text can scroll to.
 int lastPosition(const SCROLLINFO& info) { return info.nMax - static_cast<int>(info.nPage) + 1; }
 
@@ -170,7 +161,7 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
 
     // The bar stands beside the text area only, at the dialog's right edge;
     // a click on its lower arrow scrolls and leaves the focus where it was.
-    const RECT barRect = rectInParent(bar);
+    const RECT barRect = rectIn(bar, GetParent(bar));
     RECT dialogClient = {};
     GetClientRect(dialog, &dialogClient);
     MapWindowPoints(dialog, view.body, reinterpret_cast<POINT*>(&dialogClient), 2);
@@ -222,7 +213,7 @@ TEST_F(TallMessageTest, ALineWiderThanTheScreenScrollsAcross)
     ASSERT_EQ(view.buttons.size(), 1u);
     POINT buttonTop = {view.buttons[0].rect.left, view.buttons[0].rect.top};
     ScreenToClient(view.body, &buttonTop);
-    const RECT barRect = rectInParent(bar);
+    const RECT barRect = rectIn(bar, GetParent(bar));
     EXPECT_LE(barRect.bottom, buttonTop.y) << "the bar overlaps the button";
     SCROLLINFO info = scrollOf(bar);
     EXPECT_EQ(info.nPos, 0);
@@ -278,7 +269,7 @@ TEST_F(TallMessageTest, AMessageTooTallAndTooWideScrollsBothWays)
     HWND across = scrollBarOf(view.body, false);
     ASSERT_NE(down, nullptr);
     ASSERT_NE(across, nullptr);
-    const RECT downRect = rectInParent(down), acrossRect = rectInParent(across);
+    const RECT downRect = rectIn(down, GetParent(down)), acrossRect = rectIn(across, GetParent(across));
     EXPECT_LE(acrossRect.right, downRect.left) << "the bars overlap";
     EXPECT_GE(acrossRect.top, downRect.bottom - 1) << "the horizontal bar is not under the text area";
 

@@ -49,6 +49,14 @@ std::wstring className(HWND window)
     return std::wstring(name, got > 0 ? static_cast<size_t>(got) : 0);
 }
 
+RECT rectIn(HWND window, HWND other)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, other, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 HWND findVisibleWindow(DWORD thread, const std::wstring& className)
 {
     Search search{&className, nullptr};

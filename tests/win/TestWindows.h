@@ -1,6 +1,6 @@
 #pragma once
-// The test thread's own windows and message loop: reading a window's text
-// and class, a plain top-level window of the test's own, and pumping the
+// The test thread's own windows and message loop: reading a window's text,
+// class and place, a plain top-level window of the test's own, and pumping the
 // thread's messages while a test waits.
 
 #include <windows.h>
@@ -12,6 +12,9 @@ namespace quillnote::test {
 
 std::wstring windowText(HWND window);
 std::wstring className(HWND window);
+// A window's rectangle in the client pixels of another window (its parent,
+// say).
+RECT rectIn(HWND window, HWND other);
 // A visible top-level window of `className` on `thread`; null when none.
 HWND findVisibleWindow(DWORD thread, const std::wstring& className);
 
