@@ -75,6 +75,9 @@ MessageBoxForm::MessageBoxForm(SharedSettings& settings)
     onActivate = [this] { Form_Activate(); };
     onKeyUp = [this](int key, int shift) { Form_KeyUp(key, shift); };
     onKeyDown = [this](int key, int shift) { Form_KeyDown(key, shift); };
+    // Its windows are the heading, the body and the body's buttons and
+    // scroll bars: the first paint does them all at once.
+    setPaintsChildrenTogether(true);
     designControls();
 }
 

@@ -159,9 +159,30 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     }
 }
 
+void CommandButton::paintInto(HDC dc)
+{
+    // The state an owner-drawn button's own paint hands to its drawing.
+    const LRESULT state = SendMessageW(hwnd(), BM_GETSTATE, 0, 0);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(controlId_);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = ((state & BST_FOCUS) ? ODS_FOCUS : 0) | ((state & BST_PUSHED) ? ODS_SELECTED : 0) |
+                     (IsWindowEnabled(hwnd()) ? 0 : ODS_DISABLED);
+    item.hwndItem = hwnd();
+    item.hDC = dc;
+    GetClientRect(hwnd(), &item.rcItem);
+    draw(item);
+    markPainted();
+}
+
 LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_PAINT:
+        if (form().paintChildrenTogether())
+            return 0;
+        break;
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | defaultHandling(message, wParam, lParam);
     case WM_KEYDOWN:

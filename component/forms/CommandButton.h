@@ -51,6 +51,9 @@ public:
 
     void click();
     void draw(const DRAWITEMSTRUCT& item) const;
+    // Draws the button whole into `dc` (its own client coordinates) in its
+    // current state, as its paint message would.
+    void paintInto(HDC dc);
 
     std::function<void()> onClick;
     std::function<void()> onGotFocus;

@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include "DpiAwareness.h"
 #include "FormRegistry.h"
+#include "PictureBox.h"
 #include "Screen.h"
 #include "Timer.h"
 #include "core/DpiScaling.h"
@@ -255,11 +256,33 @@ void Form::leave()
 void Form::onDestroyed()
 {
     loaded_ = false;
+    childrenPainted_ = false;
     for (Timer* timer : timers_)
         timer->stop();
 }
 
 void Form::registerButton(CommandButton* button) { buttons_.push_back(button); }
+void Form::registerPictureBox(PictureBox* box) { pictureBoxes_.push_back(box); }
+
+bool Form::paintChildrenTogether()
+{
+    if (!paintsChildrenTogether_ || childrenPainted_)
+        return false;
+    // Once per window: later repaints go window by window, as asked.
+    childrenPainted_ = true;
+    for (const PictureBox* box : pictureBoxes_)
+        if (box->showsScrollBar())
+            return false;
+    // The whole tree, the form's own client area with it (it paints nothing
+    // of its own), is validated first, as BeginPaint does, and then painted.
+    // A pending paint of the frame stays pending. Each box's device context
+    // clips it to what siblings above it leave, so the order of painting
+    // does not matter.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+    for (PictureBox* box : pictureBoxes_)
+        box->paintNow();
+    return true;
+}
 void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
 
 void Form::unregisterTimer(Timer* timer)
@@ -318,6 +341,10 @@ bool Form::pressAccessKey(wchar_t key)
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_PAINT:
+        if (paintChildrenTogether())
+            return 0;
+        break;
     case WM_ACTIVATE:
         // The form becomes the active form: on the first activation after
         // show, and whenever a window of this program hands the activation

@@ -19,6 +19,7 @@
 namespace quillnote::forms {
 
 class CommandButton;
+class PictureBox;
 class Timer;
 
 using KeyHandler = std::function<void(int keyCode, int shift)>;
@@ -71,6 +72,17 @@ public:
     void enter() { ++depth_; }
     void leave();
     void registerButton(CommandButton* button);
+    // A picture box made directly on the form.
+    void registerPictureBox(PictureBox* box);
+    // From the WM_PAINT of the form or a child window. The first paint after
+    // the window was made validates the whole window tree with one request
+    // and paints the picture boxes and their buttons at once, through one
+    // device context per box: one paint message per window would cost
+    // several round trips to the window system each. True when they were painted
+    // (the caller has nothing left to paint); false when this form does not
+    // paint its children together, has done so already, or a scroll bar is
+    // showing (a window it does not paint itself).
+    bool paintChildrenTogether();
     void registerTimer(Timer* timer);
     void unregisterTimer(Timer* timer);
     // Keyboard behaviour shared by the buttons: Tab order, access keys.
@@ -99,6 +111,10 @@ protected:
     // answers with its own object here; 0 leaves the request to the window
     // system.
     virtual LRESULT accessibleObject(WPARAM /*flags*/, LPARAM /*objectId*/) { return 0; }
+    // For a form that paints nothing itself and whose child windows are only
+    // its picture boxes, their buttons and scroll bars: see
+    // paintChildrenTogether. Set before load.
+    void setPaintsChildrenTogether(bool on) { paintsChildrenTogether_ = on; }
     // Extended styles the window is created with besides the form's own
     // (WS_EX_TOPMOST for a form that stays on top from the start).
     virtual DWORD extraExStyle() const { return 0; }
@@ -138,7 +154,10 @@ private:
     std::vector<HWND> disabledWindows_;
     HWND activeBeforeShow_ = nullptr;
     std::vector<CommandButton*> buttons_;
+    std::vector<PictureBox*> pictureBoxes_;
     std::vector<Timer*> timers_;
+    bool paintsChildrenTogether_ = false;
+    bool childrenPainted_ = false; // together, since the window was made
 };
 
 } // namespace quillnote::forms

@@ -36,10 +36,11 @@ struct IconTraits {
 };
 using UniqueIcon = win::UniqueHandle<IconTraits>;
 
-// GetDC / ReleaseDC.
+// GetDC (or GetDCEx with the given flags) / ReleaseDC.
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(HWND window, DWORD flags) : window_(window), dc_(GetDCEx(window, nullptr, flags)) {}
     ~WindowDc() { release(); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;

@@ -51,9 +51,15 @@ bool PictureBox::create(HWND parent, const TwipsRect& bounds, int controlId)
     setBounds(bounds);
     const Units& u = form().units();
     scale_ = SurfaceScale(u.xPixels(bounds.width), u.yPixels(bounds.height), u.twipsPerPixelX, u.twipsPerPixelY);
-    return createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, u.xPixels(bounds.left),
-                        u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height), parent,
-                        static_cast<UINT_PTR>(controlId));
+    if (!createWindow(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, u.xPixels(bounds.left),
+                      u.yPixels(bounds.top), u.xPixels(bounds.width), u.yPixels(bounds.height), parent,
+                      static_cast<UINT_PTR>(controlId)))
+        return false;
+    if (parent == form().hwnd() && !registered_) {
+        registered_ = true;
+        form().registerPictureBox(this);
+    }
+    return true;
 }
 
 void PictureBox::boundsChanged()
@@ -166,6 +172,51 @@ void PictureBox::invalidateTwips(const TwipsRect& r)
 
 void PictureBox::invalidateAll() { requestRepaint(); }
 
+void PictureBox::paintWhole(HDC target, bool withButtons)
+{
+    const SIZE size = clientSize();
+    // The back buffer lives as long as the box keeps its size: repaints
+    // come often (the heading's poll), and making a bitmap each time
+    // would cost more than the painting.
+    if (!backBuffer_.valid() || backBuffer_.width() != size.cx || backBuffer_.height() != size.cy)
+        backBuffer_.create(target, size.cx, size.cy);
+    const HDC dc = backBuffer_.valid() ? backBuffer_.dc() : target;
+    paintInto(dc, size.cx, size.cy);
+    if (withButtons)
+        for (CommandButton* button : buttons_)
+            if (button->alive() && IsWindowVisible(button->hwnd())) {
+                RECT place = {};
+                GetClientRect(button->hwnd(), &place);
+                MapWindowPoints(button->hwnd(), hwnd(), reinterpret_cast<POINT*>(&place), 2);
+                SavedDc saved(dc);
+                SetViewportOrgEx(dc, place.left, place.top, nullptr);
+                IntersectClipRect(dc, 0, 0, place.right - place.left, place.bottom - place.top);
+                button->paintInto(dc);
+            }
+    if (dc != target)
+        BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+}
+
+void PictureBox::paintNow()
+{
+    if (!alive() || !IsWindowVisible(hwnd()))
+        return;
+    // Not clipped by the buttons: they are drawn into the same picture.
+    WindowDc dc(hwnd(), DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (!dc.get())
+        return;
+    paintWhole(dc.get(), true);
+    markPainted();
+}
+
+bool PictureBox::showsScrollBar() const
+{
+    for (const ScrollBar* bar : scrollBars_)
+        if (bar->alive() && IsWindowVisible(bar->hwnd()))
+            return true;
+    return false;
+}
+
 void PictureBox::paintInto(HDC dc, int width, int height)
 {
     if (autoRedraw_ && persistent_.valid()) {
@@ -276,19 +327,10 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
+        if (form().paintChildrenTogether())
+            return 0;
         PaintDc paint(hwnd());
-        const SIZE size = clientSize();
-        // The back buffer lives as long as the box keeps its size: repaints
-        // come often (the heading's poll), and making a bitmap each time
-        // would cost more than the painting.
-        if (!backBuffer_.valid() || backBuffer_.width() != size.cx || backBuffer_.height() != size.cy)
-            backBuffer_.create(paint.get(), size.cx, size.cy);
-        if (backBuffer_.valid()) {
-            paintInto(backBuffer_.dc(), size.cx, size.cy);
-            BitBlt(paint.get(), 0, 0, size.cx, size.cy, backBuffer_.dc(), 0, 0, SRCCOPY);
-        } else {
-            paintInto(paint.get(), size.cx, size.cy);
-        }
+        paintWhole(paint.get());
         return 0;
     }
     case WM_SIZE:

@@ -53,6 +53,12 @@ public:
     void addButton(CommandButton& button);
     void addScrollBar(ScrollBar& bar);
     void removeScrollBar(const ScrollBar& bar);
+    // Paints the box and its buttons whole now, as their paint messages
+    // would, through one back buffer and one device context of the box's
+    // own (see Form::paintChildrenTogether); nothing when it is not showing.
+    void paintNow();
+    // One of the box's scroll bars is showing.
+    bool showsScrollBar() const;
     void invalidateTwips(const TwipsRect& r);
     void invalidateAll();
 
@@ -80,6 +86,9 @@ protected:
     void boundsChanged() override;
 
 private:
+    // The whole box into `target` through the back buffer; with
+    // `withButtons`, the showing buttons too, each at its place.
+    void paintWhole(HDC target, bool withButtons = false);
     void paintInto(HDC dc, int width, int height);
 
     void ensurePersistent();
@@ -101,6 +110,7 @@ private:
     std::wstring text_;
     WindowlessControl* pressedChild_ = nullptr;
     bool pressedSelf_ = false;
+    bool registered_ = false; // with the form, as a box made on it
 };
 
 } // namespace quillnote::forms

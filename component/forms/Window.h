@@ -53,6 +53,10 @@ protected:
 
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The window was painted whole other than through its own WM_PAINT (its
+    // form painted it together with its siblings): later repaints are asked.
+    void markPainted() { painted_ = true; }
+
     // For subclassed system controls: the class's own window procedure.
     bool subclass(HWND existing);
     WNDPROC originalProc_ = nullptr;

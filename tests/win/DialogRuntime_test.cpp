@@ -3,11 +3,14 @@
 // and dragging. Pixels are read from the shown windows.
 
 #include "DialogTest.h"
+#include "MemoryPicture.h"
 #include "PeerProcess.h"
 #include "forms/Gdi.h"
 
 #include <cstdlib>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace quillnote::test {
 namespace {
@@ -72,6 +75,55 @@ TEST_F(DialogRuntimeTest, SolidHeadingIsOnePlainColour)
     EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, 1, 1), Pixel{0xC0, 0x80, 0x20}));
     EXPECT_TRUE(closeTo(pixelOf(view.headingStrip, strip.right - 30, 1), Pixel{0xC0, 0x80, 0x20}));
     close(dialog);
+}
+
+// The dialog's client area as it is on the screen, child windows included.
+std::vector<DWORD> shownPixels(HWND dialog)
+{
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    MemoryPicture picture(client.right, client.bottom);
+    {
+        forms::WindowDc dc(dialog, DCX_CACHE);
+        BitBlt(picture.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
+    }
+    picture.flush();
+    std::vector<DWORD> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(picture.pixel(x, y));
+    return pixels;
+}
+
+TEST_F(DialogRuntimeTest, FirstPaintOfTheWholeDialogMatchesEachWindowPaintingItself)
+{
+    // The first paint draws the heading, the body and the buttons at once;
+    // a later repaint lets each window paint itself. Both must show the
+    // same pixels: the icon, the text, every button and the focus, and the
+    // scroll bar of a message taller than the screen.
+    std::wstring tall;
+    for (int line = 1; line <= 200; ++line)
+        tall += L"Line " + std::to_wstring(line) + L"\r\n";
+    const struct {
+        const wchar_t* name;
+        std::wstring message;
+    } cases[] = {{L"three buttons", WideMessage}, {L"a scroll bar", tall}};
+    box_->put_GradientPaint(VARIANT_TRUE);
+    for (const auto& c : cases) {
+        HWND dialog = showModeless(c.message, 3 + 32); // Yes, No, Cancel; question icon
+        ASSERT_NE(dialog, nullptr) << c.name;
+        const std::vector<DWORD> first = shownPixels(dialog);
+        ASSERT_FALSE(first.empty()) << c.name;
+
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const std::vector<DWORD> again = shownPixels(dialog);
+        ASSERT_EQ(again.size(), first.size()) << c.name;
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < first.size(); ++i)
+            differing += first[i] != again[i] ? 1 : 0;
+        EXPECT_EQ(differing, 0u) << c.name << ": of " << first.size() << " pixels";
+        close(dialog);
+    }
 }
 
 TEST_F(DialogRuntimeTest, InactiveHeadingUsesTheInactiveCaptionColour)
