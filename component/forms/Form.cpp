@@ -266,7 +266,7 @@ void Form::registerPictureBox(PictureBox* box) { pictureBoxes_.push_back(box); }
 
 bool Form::paintChildrenTogether()
 {
-    if (!paintsChildrenTogether_ || childrenPainted_)
+    if (!paintsChildrenTogether_ || childrenPainted_ || !IsWindowVisible(hwnd()))
         return false;
     // Once per window: later repaints go window by window, as asked.
     childrenPainted_ = true;
@@ -361,6 +361,10 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 activatedSinceShow_ = true;
                 if (onActivate)
                     onActivate();
+                // Shown, activated and ready: painted now, the window system
+                // then has nothing left to erase or paint after the show.
+                if (alive())
+                    paintChildrenTogether();
             }
             return result;
         }

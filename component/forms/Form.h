@@ -74,8 +74,8 @@ public:
     void registerButton(CommandButton* button);
     // A picture box made directly on the form.
     void registerPictureBox(PictureBox* box);
-    // From the WM_PAINT of the form or a child window. The first paint after
-    // the window was made validates the whole window tree with one request
+    // From the WM_PAINT of the form or a child window, and at the form's
+    // first activation. The first paint after the window was made validates the whole window tree with one request
     // and paints the picture boxes and their buttons at once, through one
     // device context per box: one paint message per window would cost
     // several round trips to the window system each. True when they were painted
