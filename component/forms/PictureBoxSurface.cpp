@@ -2,26 +2,30 @@
 
 namespace quillnote::forms {
 
+PixelRaster& PictureBoxSurface::raster()
+{
+    if (!raster_)
+        raster_ = box_.persistentRaster();
+    return *raster_;
+}
+
 void PictureBoxSurface::fillBox(double x1, double y1, double x2, double y2, Rgb c)
 {
-    PixelRaster raster = box_.persistentRaster();
-    drawScaledBox(raster, box_.scale(), x1, y1, x2, y2, c);
+    drawScaledBox(raster(), box_.scale(), x1, y1, x2, y2, c);
     lastX_ = x2;
     lastY_ = y2;
 }
 
 void PictureBoxSurface::line(double x1, double y1, double x2, double y2, Rgb c)
 {
-    PixelRaster raster = box_.persistentRaster();
-    drawScaledLine(raster, box_.scale(), box_.drawWidth(), x1, y1, x2, y2, c);
+    drawScaledLine(raster(), box_.scale(), box_.drawWidth(), x1, y1, x2, y2, c);
     lastX_ = x2;
     lastY_ = y2;
 }
 
 void PictureBoxSurface::circle(double x, double y, double radius, Rgb c)
 {
-    PixelRaster raster = box_.persistentRaster();
-    drawScaledCircle(raster, box_.scale(), box_.drawWidth(), x, y, radius, c);
+    drawScaledCircle(raster(), box_.scale(), box_.drawWidth(), x, y, radius, c);
     lastX_ = x;
     lastY_ = y;
 }

@@ -5,6 +5,8 @@
 #include "PictureBox.h"
 #include "core/DrawingSurface.h"
 
+#include <optional>
+
 namespace quillnote::forms {
 
 class PictureBoxSurface : public DrawingSurface {
@@ -17,10 +19,22 @@ public:
     double width() const override { return box_.bounds().width; }
     double height() const override { return box_.bounds().height; }
     bool autoRedraw() const override { return box_.autoRedraw(); }
-    void setAutoRedraw(bool on) override { box_.setAutoRedraw(on); }
+    void setAutoRedraw(bool on) override
+    {
+        raster_.reset();
+        box_.setAutoRedraw(on);
+    }
     Colour backColor() const override { return box_.backColor(); }
-    void setBackColor(Colour colour) override { box_.setBackColor(colour); }
-    void cls() override { box_.cls(); }
+    void setBackColor(Colour colour) override
+    {
+        raster_.reset();
+        box_.setBackColor(colour);
+    }
+    void cls() override
+    {
+        raster_.reset();
+        box_.cls();
+    }
     void setDrawMode(int mode) override { box_.setDrawMode(mode); }
     int drawWidth() const override { return box_.drawWidth(); }
     void setDrawWidth(int pixels) override { box_.setDrawWidth(pixels); }
@@ -39,7 +53,14 @@ public:
     void circle(double x, double y, double radius, Rgb c) override;
 
 private:
+    // The persistent picture's pixels, taken once for a run of drawings
+    // (taking them flushes the GDI drawing done so far, and a fade draws 256
+    // rings) and again after anything that draws through GDI or may make a
+    // new picture.
+    PixelRaster& raster();
+
     PictureBox& box_;
+    std::optional<PixelRaster> raster_;
     double lastX_ = 0, lastY_ = 0;
 };
 
