@@ -264,6 +264,13 @@ void Form::onDestroyed()
 void Form::registerButton(CommandButton* button) { buttons_.push_back(button); }
 void Form::registerPictureBox(PictureBox* box) { pictureBoxes_.push_back(box); }
 
+void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
+
+void Form::unregisterTimer(Timer* timer)
+{
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
 bool Form::paintChildrenTogether()
 {
     if (!paintsChildrenTogether_ || childrenPainted_ || !IsWindowVisible(hwnd()))
@@ -282,12 +289,6 @@ bool Form::paintChildrenTogether()
     for (PictureBox* box : pictureBoxes_)
         box->paintNow();
     return true;
-}
-void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
-
-void Form::unregisterTimer(Timer* timer)
-{
-    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
 }
 
 int Form::shiftState()

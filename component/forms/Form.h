@@ -75,13 +75,14 @@ public:
     // A picture box made directly on the form.
     void registerPictureBox(PictureBox* box);
     // From the WM_PAINT of the form or a child window, and at the form's
-    // first activation. The first paint after the window was made validates the whole window tree with one request
-    // and paints the picture boxes and their buttons at once, through one
-    // device context per box: one paint message per window would cost
-    // several round trips to the window system each. True when they were painted
-    // (the caller has nothing left to paint); false when this form does not
-    // paint its children together, has done so already, or a scroll bar is
-    // showing (a window it does not paint itself).
+    // first activation. The first paint after the window was made validates
+    // the whole window tree with one request and paints the picture boxes
+    // and their buttons at once, through one device context per box: one
+    // paint message per window would cost several round trips to the window
+    // system each. True when they were painted (the caller has nothing left
+    // to paint); false when this form does not paint its children together,
+    // has done so already, is not showing, or a scroll bar is showing (a
+    // window it does not paint itself).
     bool paintChildrenTogether();
     void registerTimer(Timer* timer);
     void unregisterTimer(Timer* timer);

@@ -8,6 +8,7 @@
 // of their monitor's resolution, following a change of it.
 
 #include "DialogTest.h"
+#include "Snapshot.h"
 #include "core/DialogGeometry.h"
 #include "core/DpiScaling.h"
 #include "core/LinearGradient.h"
@@ -27,88 +28,7 @@ namespace {
 
 // --- Reading pixels ----------------------------------------------------------
 
-struct Pixel {
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Pixel& o) const { return !(*this == o); }
-};
-
 int brightness(const Pixel& p) { return p.r + p.g + p.b; }
-
-// A window's client area as it is on the screen, read in one go: the part
-// its parent shows (the body and the heading strip reach under the dialog's
-// frame on the right, and the frame is what the screen has there).
-class Snapshot {
-public:
-    explicit Snapshot(HWND window)
-    {
-        RECT client = {};
-        GetClientRect(window, &client);
-        if (HWND parent = GetParent(window)) {
-            RECT shown = {};
-            GetClientRect(parent, &shown);
-            MapWindowPoints(parent, window, reinterpret_cast<POINT*>(&shown), 2);
-            IntersectRect(&client, &client, &shown);
-        }
-        width_ = client.right;
-        height_ = client.bottom;
-        if (width_ <= 0 || height_ <= 0)
-            return;
-        forms::WindowDc dc(window);
-        forms::UniqueMemoryDc memory(CreateCompatibleDC(dc.get()));
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        forms::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!bitmap || !bits)
-            return;
-        {
-            forms::SelectGuard select(memory.get(), bitmap.get());
-            BitBlt(memory.get(), 0, 0, width_, height_, dc.get(), 0, 0, SRCCOPY);
-            GdiFlush();
-        }
-        const auto* words = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(words, words + static_cast<size_t>(width_) * static_cast<size_t>(height_));
-    }
-
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool valid() const { return !pixels_.empty(); }
-
-    Pixel at(int x, int y) const
-    {
-        const std::uint32_t v = pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
-        return Pixel{static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF)};
-    }
-
-    // The smallest rectangle holding every pixel of `area` that `ink` picks;
-    // empty (right <= left) when there is none.
-    template <typename Ink>
-    RECT inkBounds(const RECT& area, Ink ink) const
-    {
-        RECT found = {area.right, area.bottom, area.left, area.top};
-        for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {
-            for (int x = std::max(0L, area.left); x < std::min<LONG>(width_, area.right); ++x) {
-                if (!ink(at(x, y)))
-                    continue;
-                found.left = std::min<LONG>(found.left, x);
-                found.top = std::min<LONG>(found.top, y);
-                found.right = std::max<LONG>(found.right, x + 1);
-                found.bottom = std::max<LONG>(found.bottom, y + 1);
-            }
-        }
-        return found;
-    }
-
-private:
-    int width_ = 0, height_ = 0;
-    std::vector<std::uint32_t> pixels_;
-};
 
 bool isEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 

@@ -3,21 +3,16 @@
 // and dragging. Pixels are read from the shown windows.
 
 #include "DialogTest.h"
-#include "MemoryPicture.h"
 #include "PeerProcess.h"
+#include "Snapshot.h"
 #include "forms/Gdi.h"
 
 #include <cstdlib>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace quillnote::test {
 namespace {
-
-struct Pixel {
-    int r = 0, g = 0, b = 0;
-};
 
 Pixel pixelOf(HWND window, int x, int y)
 {
@@ -77,24 +72,6 @@ TEST_F(DialogRuntimeTest, SolidHeadingIsOnePlainColour)
     close(dialog);
 }
 
-// The dialog's client area as it is on the screen, child windows included.
-std::vector<DWORD> shownPixels(HWND dialog)
-{
-    RECT client = {};
-    GetClientRect(dialog, &client);
-    MemoryPicture picture(client.right, client.bottom);
-    {
-        forms::WindowDc dc(dialog, DCX_CACHE);
-        BitBlt(picture.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
-    }
-    picture.flush();
-    std::vector<DWORD> pixels;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x)
-            pixels.push_back(picture.pixel(x, y));
-    return pixels;
-}
-
 TEST_F(DialogRuntimeTest, FirstPaintOfTheWholeDialogMatchesEachWindowPaintingItself)
 {
     // The first paint draws the heading, the body and the buttons at once;
@@ -112,16 +89,16 @@ TEST_F(DialogRuntimeTest, FirstPaintOfTheWholeDialogMatchesEachWindowPaintingIts
     for (const auto& c : cases) {
         HWND dialog = showModeless(c.message, 3 + 32); // Yes, No, Cancel; question icon
         ASSERT_NE(dialog, nullptr) << c.name;
-        const std::vector<DWORD> first = shownPixels(dialog);
-        ASSERT_FALSE(first.empty()) << c.name;
+        const Snapshot first(dialog);
+        ASSERT_TRUE(first.valid()) << c.name;
 
         RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        const std::vector<DWORD> again = shownPixels(dialog);
-        ASSERT_EQ(again.size(), first.size()) << c.name;
+        const Snapshot again(dialog);
+        ASSERT_EQ(again.pixels().size(), first.pixels().size()) << c.name;
         std::size_t differing = 0;
-        for (std::size_t i = 0; i < first.size(); ++i)
-            differing += first[i] != again[i] ? 1 : 0;
-        EXPECT_EQ(differing, 0u) << c.name << ": of " << first.size() << " pixels";
+        for (std::size_t i = 0; i < first.pixels().size(); ++i)
+            differing += first.pixels()[i] != again.pixels()[i] ? 1 : 0;
+        EXPECT_EQ(differing, 0u) << c.name << ": of " << first.pixels().size() << " pixels";
         close(dialog);
     }
 }
