@@ -4,6 +4,7 @@
 #include "Module.h"
 #include "Registration.h"
 #include "dialog/SystemIcons.h"
+#include "forms/DibSections.h"
 #include "forms/FormRegistry.h"
 #include "forms/Window.h"
 #include "win/HResult.h"
@@ -29,11 +30,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         break;
     case DLL_PROCESS_DETACH:
         // Unloaded by FreeLibrary (not at process exit): our window classes
-        // must not outlive the code they point at, nor our icons the
-        // library that made them.
+        // must not outlive the code they point at, nor our icons and kept
+        // bitmaps the library that made them.
         if (!reserved) {
             forms::unregisterWindowClasses();
             releaseSystemIcons();
+            forms::releaseKeptDibSections();
         }
         break;
     default:

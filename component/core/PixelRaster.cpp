@@ -7,8 +7,9 @@
 
 namespace quillnote {
 
-PixelRaster::PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order)
-    : pixels_(pixels), width_(pixels ? width : 0), height_(pixels ? height : 0), order_(order)
+PixelRaster::PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order, int stride)
+    : pixels_(pixels), width_(pixels ? width : 0), height_(pixels ? height : 0),
+      stride_(stride > width ? stride : width), order_(order)
 {}
 
 std::uint32_t PixelRaster::encode(const Rgb& colour) const
@@ -33,8 +34,7 @@ void PixelRaster::fillRect(int left, int top, int right, int bottom, const Rgb& 
     const int x0 = std::max(left, 0), x1 = std::min(right, width_ - 1);
     for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y)
         if (x0 <= x1)
-            std::fill(pixels_ + static_cast<size_t>(y) * width_ + x0,
-                      pixels_ + static_cast<size_t>(y) * width_ + x1 + 1, pixel);
+            std::fill(row(y) + x0, row(y) + x1 + 1, pixel);
 }
 
 void PixelRaster::fillAll(const Rgb& colour) { fillRect(0, 0, width_ - 1, height_ - 1, colour); }
@@ -46,8 +46,7 @@ void PixelRaster::span(int y, double fromX, double toX, std::uint32_t pixel)
     const int a = std::max(0, static_cast<int>(std::ceil(fromX - 0.5)));
     const int b = std::min(width_ - 1, static_cast<int>(std::floor(toX - 0.5)));
     if (a <= b)
-        std::fill(pixels_ + static_cast<size_t>(y) * width_ + a, pixels_ + static_cast<size_t>(y) * width_ + b + 1,
-                  pixel);
+        std::fill(row(y) + a, row(y) + b + 1, pixel);
 }
 
 void PixelRaster::disc(double cx, double cy, double radius, std::uint32_t pixel)
@@ -75,7 +74,7 @@ void PixelRaster::line(double x1, double y1, double x2, double y2, int width, co
             const int px = static_cast<int>(std::floor(x1 + (x2 - x1) * t));
             const int py = static_cast<int>(std::floor(y1 + (y2 - y1) * t));
             if (px >= 0 && py >= 0 && px < width_ && py < height_)
-                pixels_[static_cast<size_t>(py) * width_ + px] = pixel;
+                row(py)[px] = pixel;
         }
         return;
     }

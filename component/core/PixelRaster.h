@@ -18,7 +18,9 @@ enum class PixelOrder {
 
 class PixelRaster {
 public:
-    PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order);
+    // `stride` is the pixels from one row to the next: the width when 0 (a
+    // raster may be the top left of a wider picture).
+    PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order, int stride = 0);
 
     std::uint32_t encode(const Rgb& colour) const;
     Rgb decode(std::uint32_t pixel) const;
@@ -32,12 +34,13 @@ public:
     void ring(double cx, double cy, double r, int width, const Rgb& colour);
 
 private:
+    std::uint32_t* row(int y) const { return pixels_ + static_cast<size_t>(y) * static_cast<size_t>(stride_); }
     void span(int y, double fromX, double toX, std::uint32_t pixel);
     void disc(double cx, double cy, double radius, std::uint32_t pixel);
     void capsule(double x1, double y1, double x2, double y2, double radius, std::uint32_t pixel);
 
     std::uint32_t* pixels_;
-    int width_, height_;
+    int width_, height_, stride_;
     PixelOrder order_;
 };
 

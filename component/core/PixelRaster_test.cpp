@@ -97,5 +97,30 @@ TEST(PixelRaster, RingIsThePenWideBandAroundTheCircle)
     EXPECT_EQ(c.at(40, 40), 0u);
 }
 
+// A raster may be the top left of a wider picture (a reused bitmap): its
+// rows lie `stride` pixels apart, and nothing is drawn right of its width.
+TEST(PixelRaster, DrawsInTheTopLeftOfAWiderPicture)
+{
+    constexpr int Stride = 50, Width = 30, Height = 20;
+    std::vector<std::uint32_t> picture(static_cast<size_t>(Stride) * Height, 0);
+    PixelRaster raster(picture.data(), Width, Height, PixelOrder::Rgb, Stride);
+    raster.fillAll(Rgb{0, 0, 255});
+    raster.ring(15, 10, 40, 12, Rgb{255, 0, 0}); // far past the right edge
+    raster.line(0, 19, 100, 19, 1, Rgb{0, 255, 0});
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Stride; ++x) {
+            const std::uint32_t p = picture[static_cast<size_t>(y) * Stride + x];
+            if (x >= Width)
+                ASSERT_EQ(p, 0u) << x << "," << y;
+            else
+                ASSERT_NE(p, 0u) << x << "," << y;
+        }
+    int green = 0;
+    for (int x = 0; x < Width; ++x)
+        green += picture[static_cast<size_t>(19) * Stride + x] == 0x0000FF00u ? 1 : 0;
+    EXPECT_GE(green, Width - 2);
+    EXPECT_EQ(picture[static_cast<size_t>(1) * Stride], 0x000000FFu);
+}
+
 } // namespace
 } // namespace quillnote

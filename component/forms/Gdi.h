@@ -120,9 +120,18 @@ private:
     int saved_;
 };
 
+// A 32-bit top-down DIB section: the bitmap, its pixels and its own size.
+struct DibSection {
+    UniqueBitmap bitmap;
+    std::uint32_t* bits = nullptr;
+    int width = 0, height = 0;
+};
+
 // A 32-bit top-down DIB section selected into its own memory DC: the
 // persistent picture of a picture box, and the back buffer of a paint.
-// Movable, so that a new picture can take the place of the old one.
+// Movable, so that a new picture can take the place of the old one. Its
+// bitmap comes from and goes back to the kept sections (DibSections.h), so
+// it may be larger than the canvas: rows are stride() pixels apart.
 class Canvas {
 public:
     Canvas() = default;
@@ -139,24 +148,26 @@ public:
         return *this;
     }
 
+    // A canvas of the size; its pixels are undefined until painted.
     bool create(HDC compatible, int width, int height);
     bool valid() const { return static_cast<bool>(dc_); }
     HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    // The pixels themselves, rows top to bottom, 0x00RRGGBB. Call GdiFlush
-    // before touching them after drawing through the DC.
-    std::uint32_t* bits() const { return static_cast<std::uint32_t*>(bits_); }
+    // The pixels themselves, rows top to bottom, 0x00RRGGBB, stride() pixels
+    // apart. Call GdiFlush before touching them after drawing through the DC.
+    std::uint32_t* bits() const { return section_.bits; }
+    int stride() const { return section_.width; }
 
 private:
-    // Puts the DC's own bitmap back and lets go of both.
+    // Puts the DC's own bitmap back, deletes the DC and gives the bitmap
+    // back for reuse.
     void release();
     void take(Canvas& other);
 
     UniqueMemoryDc dc_;
-    UniqueBitmap bitmap_;
+    DibSection section_;
     HGDIOBJ original_ = nullptr;
-    void* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
 };

@@ -104,9 +104,8 @@ void PictureBox::ensurePersistent()
     const SIZE size = clientSize();
     if (persistent_.valid() && persistent_.width() == size.cx && persistent_.height() == size.cy)
         return;
-    WindowDc screen(nullptr);
     Canvas fresh;
-    if (!fresh.create(screen.get(), size.cx, size.cy))
+    if (!fresh.create(nullptr, size.cx, size.cy))
         return;
     fill(fresh.dc(), fresh.width(), fresh.height(), backColor_);
     // Keep what was drawn where the new picture overlaps the old one.
@@ -142,7 +141,8 @@ PixelRaster PictureBox::persistentRaster()
     if (!persistent_.valid())
         return PixelRaster(nullptr, 0, 0, PixelOrder::Rgb);
     GdiFlush();
-    return PixelRaster(persistent_.bits(), persistent_.width(), persistent_.height(), PixelOrder::Rgb);
+    return PixelRaster(persistent_.bits(), persistent_.width(), persistent_.height(), PixelOrder::Rgb,
+                       persistent_.stride());
 }
 
 void PictureBox::add(WindowlessControl& control)
