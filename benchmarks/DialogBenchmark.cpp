@@ -2,15 +2,17 @@
 // beside the floor the window system sets (a bare popup window with a caption
 // and one line of text, created, shown and painted): the time from the call
 // to the first complete paint, for the first call in a fresh process (cold:
-// the benchmark starts itself again once per measure) and for later calls
+// the benchmark starts itself again once per measure; also in a fresh
+// process that has shown a window of its own first) and for later calls
 // (warm), the subjects measured in turn so that drift hits all alike; the
 // first paint of messages of 1 to 10,000 lines; the processor time an open,
 // idle dialog takes; the cost of a heading repaint and of each of the 16 body
 // shadings on a body of the design size. Run it under the same conditions
 // each time (see the README); it prints figures and asserts nothing.
 //
-// Usage: dialog_benchmark [--cold SUBJECT]   (the second form is how the
-// benchmark measures one cold call; it returns the time in its exit code)
+// Usage: dialog_benchmark [--cold SUBJECT | --cold-after-window SUBJECT]
+// (the other forms are how the benchmark measures one cold call; they return
+// the time in the exit code)
 
 #include "BenchmarkClock.h"
 #include "Quillnote.h"
@@ -226,8 +228,12 @@ Library openComponent()
 // --- Cold: the first call in a fresh process ------------------------------------
 
 // A child process measures one call and returns its time in microseconds
-// (plus one) as its exit code; 0 when it could not measure.
-int measureColdInChild(const wchar_t* argument)
+// (plus one) as its exit code; 0 when it could not measure. With
+// `afterWindow`, the process first shows and closes a window of its own (the
+// floor's), as a program with windows has done before its first message:
+// the call then finds the window system set up for the process, and what it
+// costs above a warm call is its own first-time work.
+int measureColdInChild(const wchar_t* argument, bool afterWindow)
 {
     for (Subject subject : AllSubjects) {
         if (wcscmp(argument, argumentOf(subject)) != 0)
@@ -235,6 +241,8 @@ int measureColdInChild(const wchar_t* argument)
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         int code = 0;
         {
+            if (afterWindow)
+                timeSubject(Subject::Floor, nullptr);
             Library library = openComponent();
             if (library.box || subject == Subject::Platform || subject == Subject::Floor) {
                 const double ms = timeSubject(subject, library.box.get());
@@ -247,9 +255,10 @@ int measureColdInChild(const wchar_t* argument)
     return 0;
 }
 
-double coldInFreshProcess(Subject subject)
+double coldInFreshProcess(Subject subject, bool afterWindow)
 {
-    std::wstring command = L"\"" + ownPath() + L"\" --cold " + argumentOf(subject);
+    std::wstring command =
+        L"\"" + ownPath() + (afterWindow ? L"\" --cold-after-window " : L"\" --cold ") + argumentOf(subject);
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
@@ -345,7 +354,9 @@ double averageMs(int repeats, Work work)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc == 3 && wcscmp(argv[1], L"--cold") == 0)
-        return measureColdInChild(argv[2]);
+        return measureColdInChild(argv[2], false);
+    if (argc == 3 && wcscmp(argv[1], L"--cold-after-window") == 0)
+        return measureColdInChild(argv[2], true);
 
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -359,14 +370,20 @@ int wmain(int argc, wchar_t** argv)
 
         std::printf("Time from the call to the first complete paint\n");
         const int coldRounds = 10;
-        std::vector<double> cold[4];
+        std::vector<double> cold[4], coldAfterWindow[4];
         for (int round = 0; round < coldRounds; ++round)
-            for (int i = 0; i < 4; ++i)
-                cold[i].push_back(coldInFreshProcess(AllSubjects[i]));
-        Figures coldFigures;
-        for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < 4; ++i) {
+                cold[i].push_back(coldInFreshProcess(AllSubjects[i], false));
+                coldAfterWindow[i].push_back(coldInFreshProcess(AllSubjects[i], true));
+            }
+        Figures coldFigures, coldAfterWindowFigures;
+        for (int i = 0; i < 4; ++i) {
             coldFigures.subject[i] = median(cold[i]);
+            coldAfterWindowFigures.subject[i] = median(coldAfterWindow[i]);
+        }
         printFigures("Cold, the first call in a fresh process", coldRounds, coldFigures);
+        printFigures("Cold, the first call in a fresh process that has shown a window of its own", coldRounds,
+                     coldAfterWindowFigures);
 
         // One call of each before the warm figures: later calls are measured.
         for (Subject subject : AllSubjects)
@@ -380,9 +397,15 @@ int wmain(int argc, wchar_t** argv)
         for (int i = 0; i < 4; ++i)
             warmFigures.subject[i] = median(warm[i]);
         printFigures("Warm, later calls in the same process", warmRounds, warmFigures);
-        std::printf("  Cold over warm: MsgBox default x%.2f, GradientPaint x%.2f\n",
-                    warmFigures.subject[1] > 0 ? coldFigures.subject[1] / warmFigures.subject[1] : 0,
-                    warmFigures.subject[2] > 0 ? coldFigures.subject[2] / warmFigures.subject[2] : 0);
+        const auto overWarm = [&](const Figures& figures, int i) {
+            return warmFigures.subject[i] > 0 ? figures.subject[i] / warmFigures.subject[i] : 0;
+        };
+        std::printf("  Cold over warm: MsgBox default x%.2f, GradientPaint x%.2f, floor x%.2f\n",
+                    overWarm(coldFigures, 1), overWarm(coldFigures, 2), overWarm(coldFigures, 3));
+        std::printf("  Cold after a window of its own, over warm: MsgBox default x%.2f, GradientPaint x%.2f, "
+                    "MessageBoxW x%.2f\n",
+                    overWarm(coldAfterWindowFigures, 1), overWarm(coldAfterWindowFigures, 2),
+                    overWarm(coldAfterWindowFigures, 0));
 
         std::printf("First paint of a long message, MsgBox default properties (warm, ms)\n");
         box->put_GradientPaint(VARIANT_FALSE);

@@ -96,8 +96,8 @@ bool CommandButton::setFocus()
 {
     if (!alive() || !visible_ || !enabled_ || !IsWindowVisible(hwnd()))
         return false;
-    if (GetFocus() != hwnd())
-        SetFocus(hwnd());
+    // Setting the focus where it is already changes nothing.
+    SetFocus(hwnd());
     return GetFocus() == hwnd();
 }
 

@@ -339,6 +339,12 @@ bool Form::pressAccessKey(wchar_t key)
     return false;
 }
 
+bool Form::holdsFocus() const
+{
+    HWND focus = GetFocus();
+    return focus && (focus == hwnd() || IsChild(hwnd(), focus));
+}
+
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -352,7 +358,6 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // back. A window of another program (or none, which is how such an
         // activation arrives) does not make it the active form again.
         if (LOWORD(wParam) != WA_INACTIVE && loaded_) {
-            const LRESULT result = defaultHandling(message, wParam, lParam);
             HWND other = reinterpret_cast<HWND>(lParam);
             DWORD otherProcess = 0;
             if (other)
@@ -362,12 +367,19 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 activatedSinceShow_ = true;
                 if (onActivate)
                     onActivate();
+                // The default handling gives the focus to the form itself.
+                // Where Activate has put it on a control of the form, it
+                // stays there: moving it to the form first would be a focus
+                // change of its own, announced to accessibility tools.
+                if (alive() && !holdsFocus())
+                    defaultHandling(message, wParam, lParam);
                 // Shown, activated and ready: painted now, the window system
                 // then has nothing left to erase or paint after the show.
                 if (alive())
                     paintChildrenTogether();
+                return 0;
             }
-            return result;
+            return defaultHandling(message, wParam, lParam);
         }
         break;
     case WM_TIMER:

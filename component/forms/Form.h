@@ -129,6 +129,8 @@ protected:
     virtual void dpiChanged() {}
 
 private:
+    // The focus is on the form or on one of its windows.
+    bool holdsFocus() const;
     void applyPosition();
     void adoptDpi(int dpi);
     // WM_DPICHANGED: lay out at the new resolution, then move to the corner
