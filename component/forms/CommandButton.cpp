@@ -53,7 +53,6 @@ bool CommandButton::makeWindow()
             DestroyWindow(button);
         return false;
     }
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form().defaultFont()), FALSE);
     return true;
 }
 
@@ -185,6 +184,11 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | defaultHandling(message, wParam, lParam);
+    case WM_GETFONT:
+        // The button is drawn in the form's font, and says so. (Giving it
+        // the font with WM_SETFONT would store it with the window system,
+        // a request for each button made.)
+        return reinterpret_cast<LRESULT>(form().defaultFont());
     case WM_KEYDOWN:
         // Key preview: the form sees the key before the button does.
         form().keyDown(static_cast<int>(wParam));

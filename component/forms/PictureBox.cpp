@@ -310,6 +310,11 @@ void PictureBox::setText(const std::u16string& text) { text_ = win::toWide(text)
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_NCCREATE:
+        // The default handling would store the window's text with the
+        // window system (a request) and set up standard scroll bars; the
+        // box keeps its text itself and has no standard scroll bars.
+        return TRUE;
     case WM_SETTEXT:
         text_ = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
         return TRUE;

@@ -62,6 +62,9 @@ TEST_F(DialogFormTest, ButtonsStartHiddenDisabledAndOutOfTheTabOrder)
         EXPECT_FALSE(IsWindowVisible(b.hwnd()));
         EXPECT_FALSE(IsWindowEnabled(b.hwnd()));
         EXPECT_EQ(GetParent(b.hwnd()), form.Background.hwnd());
+        // A button tells what font it is drawn in.
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(b.hwnd(), WM_GETFONT, 0, 0)), form.defaultFont());
+        EXPECT_NE(form.defaultFont(), nullptr);
     }
 }
 
