@@ -103,6 +103,37 @@ TEST_F(DialogRuntimeTest, FirstPaintOfTheWholeDialogMatchesEachWindowPaintingIts
     }
 }
 
+TEST_F(DialogRuntimeTest, ADialogLooksTheSameOnTheBitmapsOfALargerOne)
+{
+    // A picture takes the bitmap of a picture that went when it fits. The
+    // first dialog makes bitmaps of its own size and keeps them while it is
+    // open; after a wider dialog has gone, a second dialog like the first
+    // gets the wider one's bitmaps, with longer rows than its pictures.
+    box_->put_GradientPaint(VARIANT_TRUE);
+    box_->put_GradientDirection(7); // circle around the centre
+    HWND first = showModeless(L"Short", 3 + 32);
+    ASSERT_NE(first, nullptr);
+    const Snapshot own(first);
+    HWND wide = showModeless(L"A message of one long line, long enough to widen the dialog well beyond its "
+                             L"narrowest width",
+                             3 + 32);
+    ASSERT_NE(wide, nullptr);
+    const Snapshot wider(wide);
+    close(wide);
+    HWND second = showModeless(L"Short", 3 + 32);
+    ASSERT_NE(second, nullptr);
+    const Snapshot reused(second);
+    close(second);
+    close(first);
+    ASSERT_TRUE(own.valid());
+    ASSERT_GT(wider.width(), own.width());
+    ASSERT_EQ(reused.pixels().size(), own.pixels().size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < own.pixels().size(); ++i)
+        differing += own.pixels()[i] != reused.pixels()[i] ? 1 : 0;
+    EXPECT_EQ(differing, 0u) << "of " << own.pixels().size() << " pixels";
+}
+
 TEST_F(DialogRuntimeTest, InactiveHeadingUsesTheInactiveCaptionColour)
 {
     HWND dialog = showModeless(L"Inactive", 0);
