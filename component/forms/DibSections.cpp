@@ -11,11 +11,12 @@ namespace quillnote::forms {
 namespace {
 
 // A dialog uses four pictures at most (the body's and the heading's, each
-// with a back buffer); a few dialogs' worth are kept, and none larger than
-// a full screen.
+// with a back buffer); two dialogs' worth are kept. A dialog's body is
+// usually well under 1 MB; one that fills a large screen is made anew each
+// time rather than held for the life of the process.
 constexpr std::size_t MostKept = 8;
-constexpr std::size_t MostBytesEach = std::size_t{8} << 20;
-constexpr std::size_t MostBytesKept = std::size_t{16} << 20;
+constexpr std::size_t MostBytesEach = std::size_t{4} << 20;
+constexpr std::size_t MostBytesKept = std::size_t{8} << 20;
 // A kept bitmap serves a picture of at least a quarter of its area, so that
 // a small picture does not take a large bitmap from a large one.
 constexpr std::size_t MostAreaPerUse = 4;

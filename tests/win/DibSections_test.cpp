@@ -76,7 +76,7 @@ TEST_F(DibSectionsTest, TheStoreStaysBoundedAndGivesItsBitmapsBack)
         for (std::size_t i = 0; i < canvases.size(); ++i)
             ASSERT_TRUE(canvases[i].create(nullptr, 40 + static_cast<int>(i) * 7, 30));
     }
-    // A bitmap larger than a screen is not kept at all.
+    // A bitmap of a large screen's size is not kept at all.
     bitsOfCanvasThatWent(2000, 1200);
     const DWORD kept = test::gdiObjectCount() - before;
     EXPECT_GE(kept, 1u);
