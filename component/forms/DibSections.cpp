@@ -29,13 +29,7 @@ std::size_t bytesOf(const DibSection& s) { return areaOf(s.width, s.height) * 4;
 
 DibSection newDibSection(int width, int height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownDibInfo(width, height);
     void* bits = nullptr;
     DibSection section;
     section.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -79,22 +73,23 @@ void keepDibSection(DibSection section)
 {
     if (!section.bitmap || bytesOf(section) > MostBytesEach)
         return; // destroyed here
-    std::vector<DibSection> given;
-    {
-        win::ExclusiveGuard keeping(g_lock);
+    win::ExclusiveGuard keeping(g_lock);
+    // Called as canvases go, destructors among them: a store that cannot
+    // grow lets the bitmap go instead.
+    try {
         if (!g_kept)
             g_kept = new std::vector<DibSection>;
         g_kept->push_back(std::move(section));
-        std::size_t bytes = 0;
-        for (const DibSection& s : *g_kept)
-            bytes += bytesOf(s);
-        while (g_kept->size() > MostKept || bytes > MostBytesKept) {
-            bytes -= bytesOf(g_kept->front());
-            given.push_back(std::move(g_kept->front()));
-            g_kept->erase(g_kept->begin());
-        }
+    } catch (...) {
+        return;
     }
-    // The bitmaps given up are destroyed here, outside the lock.
+    std::size_t bytes = 0;
+    for (const DibSection& s : *g_kept)
+        bytes += bytesOf(s);
+    while (g_kept->size() > MostKept || bytes > MostBytesKept) {
+        bytes -= bytesOf(g_kept->front());
+        g_kept->erase(g_kept->begin());
+    }
 }
 
 void releaseKeptDibSections()

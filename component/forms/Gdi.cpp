@@ -6,22 +6,32 @@
 
 namespace quillnote::forms {
 
+BITMAPINFO topDownDibInfo(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 void Canvas::release()
 {
     if (dc_ && original_)
         SelectObject(dc_.get(), original_);
     original_ = nullptr;
     dc_.reset();
-    keepDibSection(std::move(section_));
-    section_ = DibSection{};
+    keepDibSection(std::exchange(section_, DibSection{}));
     width_ = height_ = 0;
 }
 
 void Canvas::take(Canvas& other)
 {
     dc_ = std::move(other.dc_);
-    section_ = std::move(other.section_);
-    other.section_ = DibSection{};
+    section_ = std::exchange(other.section_, DibSection{});
     original_ = std::exchange(other.original_, nullptr);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);

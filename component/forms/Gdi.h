@@ -120,6 +120,9 @@ private:
     int saved_;
 };
 
+// The description of a 32-bit DIB of the size whose rows run from the top.
+BITMAPINFO topDownDibInfo(int width, int height);
+
 // A 32-bit top-down DIB section: the bitmap, its pixels and its own size.
 struct DibSection {
     UniqueBitmap bitmap;

@@ -8,22 +8,6 @@
 
 namespace quillnote::forms {
 
-namespace {
-
-BITMAPINFO topDownInfo(int width, int height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-} // namespace
-
 UniqueBitmap scaledBitmap(HBITMAP source, int width, int height)
 {
     BITMAP sourceInfo = {};
@@ -32,7 +16,7 @@ UniqueBitmap scaledBitmap(HBITMAP source, int width, int height)
         return UniqueBitmap();
     const int sourceHeight = sourceInfo.bmHeight < 0 ? -sourceInfo.bmHeight : sourceInfo.bmHeight;
     std::vector<std::uint32_t> pixels(static_cast<size_t>(sourceInfo.bmWidth) * static_cast<size_t>(sourceHeight));
-    BITMAPINFO readInfo = topDownInfo(sourceInfo.bmWidth, sourceHeight);
+    BITMAPINFO readInfo = topDownDibInfo(sourceInfo.bmWidth, sourceHeight);
     {
         WindowDc screen(nullptr);
         if (!screen.get() || GetDIBits(screen.get(), source, 0, static_cast<UINT>(sourceHeight), pixels.data(),
@@ -42,7 +26,7 @@ UniqueBitmap scaledBitmap(HBITMAP source, int width, int height)
     const std::vector<std::uint32_t> resized = resampleByArea(pixels, sourceInfo.bmWidth, sourceHeight, width, height);
     if (resized.empty())
         return UniqueBitmap();
-    BITMAPINFO info = topDownInfo(width, height);
+    BITMAPINFO info = topDownDibInfo(width, height);
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)
