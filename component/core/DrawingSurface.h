@@ -61,6 +61,14 @@ public:
     virtual void lineTo(double x, double y, Rgb colour) = 0;
     // A circle's outline; the radius is measured along the horizontal axis.
     virtual void circle(double x, double y, double radius, Rgb colour) = 0;
+
+    // Drawing under: until it ends, each drawing shows only where no drawing
+    // since it began has drawn, as if it had been drawn before them all. A
+    // painter whose shapes overlap draws them from the last to the first
+    // this way, and each pixel is written once. A surface that cannot draw
+    // under says false and goes on drawing over.
+    virtual bool beginDrawingUnder() { return false; }
+    virtual void endDrawingUnder() {}
 };
 
 } // namespace quillnote

@@ -94,8 +94,13 @@ bool paintFade(DrawingSurface& target, Colour& colour, std::int16_t& code, const
     target.setBackColor(layout.fadeIn ? colour : 0);
     target.cls();
 
+    // The shapes grow with n and each covers part of the ones before it.
+    // Drawn from the largest down, each under those already drawn, they give
+    // the same picture with every pixel written once.
+    const bool under = target.beginDrawingUnder();
     const double x = layout.centreX, y = layout.centreY;
-    for (int n = 0; n < FadeGrid; ++n) {
+    for (int k = 0; k < FadeGrid; ++k) {
+        const int n = under ? FadeGrid - 1 - k : k;
         const Rgb c = fadeColour(channels, n, layout.fadeIn);
         if (layout.shape == FadeShape::Diamond) {
             const float f = static_cast<float>(n) / 255.0f;
@@ -107,6 +112,8 @@ bool paintFade(DrawingSurface& target, Colour& colour, std::int16_t& code, const
             target.circle(x, y, n, c);
         }
     }
+    if (under)
+        target.endDrawingUnder();
 
     target.setScaleHeight(savedHeight);
     target.setScaleWidth(savedWidth);

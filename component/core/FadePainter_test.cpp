@@ -142,5 +142,36 @@ TEST(PaintFade, LeavesTheScaleAsItFoundItAndThePenAsItSetIt)
     EXPECT_EQ(surface.rgbAt(0, 89), (Rgb{0, 0, 0}));
 }
 
+// A surface that cannot draw under: the painter draws its shapes from the
+// first to the last, each over those before.
+class OverOnlySurface : public RasterSurface {
+public:
+    using RasterSurface::RasterSurface;
+    bool beginDrawingUnder() override { return false; }
+};
+
+// Drawn from the last shape to the first, each under those before, every
+// fade is the picture drawn in order, pixel for pixel: at the design size,
+// narrow and tall, wide enough that the rings stand apart, and tiny.
+TEST(PaintFade, DrawingUnderGivesThePictureOfDrawingInOrder)
+{
+    const std::pair<int, int> sizes[] = {{351, 90}, {37, 211}, {4000, 24}, {1, 1}, {3, 500}};
+    for (const auto& [width, height] : sizes) {
+        for (std::int16_t code = 5; code <= 16; ++code) {
+            RasterSurface under(width, height);
+            OverOnlySurface over(width, height);
+            Colour underColour = 0x00C08040, overColour = 0x00C08040;
+            std::int16_t underCode = code, overCode = code;
+            ASSERT_TRUE(paintFade(under, underColour, underCode, {}));
+            ASSERT_TRUE(paintFade(over, overColour, overCode, {}));
+            int differing = 0;
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    differing += under.pixel(x, y) != over.pixel(x, y) ? 1 : 0;
+            EXPECT_EQ(differing, 0) << width << " x " << height << ", code " << code;
+        }
+    }
+}
+
 } // namespace
 } // namespace quillnote

@@ -33,34 +33,29 @@ void PixelRaster::fillRect(int left, int top, int right, int bottom, const Rgb& 
     const std::uint32_t pixel = encode(colour);
     const int x0 = std::max(left, 0), x1 = std::min(right, width_ - 1);
     for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y)
-        if (x0 <= x1)
-            std::fill(row(y) + x0, row(y) + x1 + 1, pixel);
+        fill(y, x0, x1, pixel);
 }
 
 void PixelRaster::fillAll(const Rgb& colour) { fillRect(0, 0, width_ - 1, height_ - 1, colour); }
+
+void PixelRaster::fill(int y, int a, int b, std::uint32_t pixel)
+{
+    if (a > b)
+        return;
+    std::uint32_t* const pixels = row(y);
+    if (coverage_)
+        coverage_->cover(y, a, b, [&](int from, int to) { std::fill(pixels + from, pixels + to + 1, pixel); });
+    else
+        std::fill(pixels + a, pixels + b + 1, pixel);
+}
 
 void PixelRaster::span(int y, double fromX, double toX, std::uint32_t pixel)
 {
     if (y < 0 || y >= height_)
         return;
-    const int a = std::max(0, static_cast<int>(std::ceil(fromX - 0.5)));
-    const int b = std::min(width_ - 1, static_cast<int>(std::floor(toX - 0.5)));
-    if (a <= b)
-        std::fill(row(y) + a, row(y) + b + 1, pixel);
-}
-
-void PixelRaster::disc(double cx, double cy, double radius, std::uint32_t pixel)
-{
-    const int top = std::max(0, static_cast<int>(std::floor(cy - radius)));
-    const int bottom = std::min(height_ - 1, static_cast<int>(std::ceil(cy + radius)));
-    for (int y = top; y <= bottom; ++y) {
-        const double dy = y + 0.5 - cy;
-        const double half = radius * radius - dy * dy;
-        if (half >= 0) {
-            const double w = std::sqrt(half);
-            span(y, cx - w, cx + w, pixel);
-        }
-    }
+    const int a = std::max(0, ceilToInt(fromX - 0.5));
+    const int b = std::min(width_ - 1, floorToInt(toX - 0.5));
+    fill(y, a, b, pixel);
 }
 
 void PixelRaster::line(double x1, double y1, double x2, double y2, int width, const Rgb& colour)
@@ -68,13 +63,13 @@ void PixelRaster::line(double x1, double y1, double x2, double y2, int width, co
     const std::uint32_t pixel = encode(colour);
     if (width <= 1) {
         const double length = std::hypot(x2 - x1, y2 - y1);
-        const int steps = std::max(1, static_cast<int>(std::ceil(std::min(length, 100000.0))));
+        const int steps = std::max(1, ceilToInt(std::min(length, 100000.0)));
         for (int s = 0; s <= steps; ++s) {
             const double t = static_cast<double>(s) / steps;
-            const int px = static_cast<int>(std::floor(x1 + (x2 - x1) * t));
-            const int py = static_cast<int>(std::floor(y1 + (y2 - y1) * t));
+            const int px = floorToInt(x1 + (x2 - x1) * t);
+            const int py = floorToInt(y1 + (y2 - y1) * t);
             if (px >= 0 && py >= 0 && px < width_ && py < height_)
-                row(py)[px] = pixel;
+                fill(py, px, px, pixel);
         }
         return;
     }
@@ -90,8 +85,8 @@ void PixelRaster::capsule(double x1, double y1, double x2, double y2, double rad
     const double nx = length > 0 ? -(y2 - y1) / length * radius : 0;
     const double ny = length > 0 ? (x2 - x1) / length * radius : 0;
     const double corners[4][2] = {{x1 + nx, y1 + ny}, {x2 + nx, y2 + ny}, {x2 - nx, y2 - ny}, {x1 - nx, y1 - ny}};
-    const int top = std::max(0, static_cast<int>(std::floor(std::min(y1, y2) - radius)));
-    const int bottom = std::min(height_ - 1, static_cast<int>(std::ceil(std::max(y1, y2) + radius)));
+    const int top = std::max(0, floorToInt(std::min(y1, y2) - radius));
+    const int bottom = std::min(height_ - 1, ceilToInt(std::max(y1, y2) + radius));
     for (int row = top; row <= bottom; ++row) {
         const double yc = row + 0.5;
         double lo = 1e300, hi = -1e300;
@@ -123,8 +118,8 @@ void PixelRaster::ring(double cx, double cy, double r, int width, const Rgb& col
     const std::uint32_t pixel = encode(colour);
     const double half = std::max(width, 1) / 2.0;
     const double outer = r + half, inner = std::max(0.0, r - half);
-    const int top = std::max(0, static_cast<int>(std::floor(cy - outer)));
-    const int bottom = std::min(height_ - 1, static_cast<int>(std::ceil(cy + outer)));
+    const int top = std::max(0, floorToInt(cy - outer));
+    const int bottom = std::min(height_ - 1, ceilToInt(cy + outer));
     // Row by row: the span of the outer circle less that of the inner one.
     for (int row = top; row <= bottom; ++row) {
         const double dy = row + 0.5 - cy;

@@ -5,6 +5,7 @@
 // hundreds of wide-pen ellipses through the window system.
 
 #include "DrawingSurface.h"
+#include "RowCoverage.h"
 #include "SurfaceScale.h"
 
 #include <cstdint>
@@ -22,6 +23,11 @@ public:
     // raster may be the top left of a wider picture).
     PixelRaster(std::uint32_t* pixels, int width, int height, PixelOrder order, int stride = 0);
 
+    // With a coverage, each drawing goes under those before it: it fills
+    // only the pixels the coverage leaves uncovered, and covers them. Null
+    // ends that.
+    void drawUnder(RowCoverage* coverage) { coverage_ = coverage; }
+
     std::uint32_t encode(const Rgb& colour) const;
     Rgb decode(std::uint32_t pixel) const;
 
@@ -35,13 +41,15 @@ public:
 
 private:
     std::uint32_t* row(int y) const { return pixels_ + static_cast<size_t>(y) * static_cast<size_t>(stride_); }
+    // Pixels a..b of row y, both within the raster.
+    void fill(int y, int a, int b, std::uint32_t pixel);
     void span(int y, double fromX, double toX, std::uint32_t pixel);
-    void disc(double cx, double cy, double radius, std::uint32_t pixel);
     void capsule(double x1, double y1, double x2, double y2, double radius, std::uint32_t pixel);
 
     std::uint32_t* pixels_;
     int width_, height_, stride_;
     PixelOrder order_;
+    RowCoverage* coverage_ = nullptr;
 };
 
 // The drawing methods of a surface in its scale, on a raster: a box, a line

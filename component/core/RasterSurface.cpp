@@ -17,7 +17,18 @@ std::uint32_t RasterSurface::pixel(int x, int y) const
     return pixels_[static_cast<size_t>(y) * width_ + x];
 }
 
-PixelRaster RasterSurface::raster() { return PixelRaster(pixels_.data(), width_, height_, PixelOrder::Bgr); }
+PixelRaster RasterSurface::raster()
+{
+    PixelRaster raster(pixels_.data(), width_, height_, PixelOrder::Bgr);
+    raster.drawUnder(coverage_ ? &*coverage_ : nullptr);
+    return raster;
+}
+
+bool RasterSurface::beginDrawingUnder()
+{
+    coverage_.emplace();
+    return true;
+}
 
 void RasterSurface::cls()
 {

@@ -7,6 +7,7 @@
 #include "SurfaceScale.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quillnote {
@@ -43,6 +44,8 @@ public:
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
     void lineTo(double x, double y, Rgb colour) override;
     void circle(double x, double y, double radius, Rgb colour) override;
+    bool beginDrawingUnder() override;
+    void endDrawingUnder() override { coverage_.reset(); }
 
 private:
     PixelRaster raster();
@@ -57,6 +60,7 @@ private:
     int drawWidth_ = 1;
     double lastX_ = 0, lastY_ = 0;
     int clsCount_ = 0;
+    std::optional<RowCoverage> coverage_;
 };
 
 } // namespace quillnote

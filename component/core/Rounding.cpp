@@ -1,5 +1,6 @@
 #include "Rounding.h"
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -46,5 +47,28 @@ std::int32_t whole(double v)
         return *value;
     return v < 0 ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
 }
+
+namespace {
+
+enum class Towards { Below, Above };
+
+int wholeTowards(double v, Towards towards)
+{
+    if (!(v > static_cast<double>(INT_MIN)))
+        return INT_MIN;
+    if (v >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    // The conversion cuts towards zero; a fraction left over moves it one on.
+    const int cut = static_cast<int>(v);
+    if (towards == Towards::Below)
+        return static_cast<double>(cut) > v ? cut - 1 : cut;
+    return static_cast<double>(cut) < v ? cut + 1 : cut;
+}
+
+} // namespace
+
+int floorToInt(double v) { return wholeTowards(v, Towards::Below); }
+
+int ceilToInt(double v) { return wholeTowards(v, Towards::Above); }
 
 } // namespace quillnote

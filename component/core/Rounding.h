@@ -21,4 +21,10 @@ std::optional<std::int32_t> toInt32(double v);
 // Saturates instead of overflowing for values that cannot occur on a screen.
 std::int32_t whole(double v);
 
+// The floor and the ceiling of v as an int, for pixel indexes: exact within
+// the int range, saturating outside it, and the lowest int for a value that
+// is not a number (so that a run from it to anything is empty).
+int floorToInt(double v);
+int ceilToInt(double v);
+
 } // namespace quillnote

@@ -66,5 +66,22 @@ TEST(Rounding, WholeSaturatesInsteadOfWrapping)
     EXPECT_EQ(whole(std::nan("")), 0);
 }
 
+TEST(Rounding, PixelFloorAndCeilingAreExactInRangeAndSaturateOutside)
+{
+    const double values[] = {0.0,       -0.0,        0.5,     -0.5,   1.0,          -1.0,          2.999999,
+                             -2.000001, 175.5 - 0.5, -1e-300, 1e-300, 2147483646.5, -2147483647.5, 123456.75};
+    for (double v : values) {
+        EXPECT_EQ(floorToInt(v), static_cast<int>(std::floor(v))) << v;
+        EXPECT_EQ(ceilToInt(v), static_cast<int>(std::ceil(v))) << v;
+    }
+    constexpr int Lowest = std::numeric_limits<int>::min(), Highest = std::numeric_limits<int>::max();
+    EXPECT_EQ(floorToInt(1e12), Highest);
+    EXPECT_EQ(ceilToInt(-1e12), Lowest);
+    EXPECT_EQ(ceilToInt(std::numeric_limits<double>::infinity()), Highest);
+    EXPECT_EQ(floorToInt(-std::numeric_limits<double>::infinity()), Lowest);
+    EXPECT_EQ(floorToInt(std::nan("")), Lowest);
+    EXPECT_EQ(ceilToInt(std::nan("")), Lowest);
+}
+
 } // namespace
 } // namespace quillnote

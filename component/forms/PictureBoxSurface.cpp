@@ -4,9 +4,26 @@ namespace quillnote::forms {
 
 PixelRaster& PictureBoxSurface::raster()
 {
-    if (!raster_)
+    if (!raster_) {
         raster_ = box_.persistentRaster();
+        raster_->drawUnder(coverage_ ? &*coverage_ : nullptr);
+    }
     return *raster_;
+}
+
+bool PictureBoxSurface::beginDrawingUnder()
+{
+    coverage_.emplace();
+    if (raster_)
+        raster_->drawUnder(&*coverage_);
+    return true;
+}
+
+void PictureBoxSurface::endDrawingUnder()
+{
+    if (raster_)
+        raster_->drawUnder(nullptr);
+    coverage_.reset();
 }
 
 void PictureBoxSurface::fillBox(double x1, double y1, double x2, double y2, Rgb c)

@@ -51,6 +51,8 @@ public:
     void line(double x1, double y1, double x2, double y2, Rgb c) override;
     void lineTo(double x, double y, Rgb c) override { line(lastX_, lastY_, x, y, c); }
     void circle(double x, double y, double radius, Rgb c) override;
+    bool beginDrawingUnder() override;
+    void endDrawingUnder() override;
 
 private:
     // The persistent picture's pixels, taken once for a run of drawings
@@ -61,6 +63,7 @@ private:
 
     PictureBox& box_;
     std::optional<PixelRaster> raster_;
+    std::optional<RowCoverage> coverage_;
     double lastX_ = 0, lastY_ = 0;
 };
 
