@@ -142,6 +142,28 @@ TEST(PaintFade, LeavesTheScaleAsItFoundItAndThePenAsItSetIt)
     EXPECT_EQ(surface.rgbAt(0, 89), (Rgb{0, 0, 0}));
 }
 
+// Drawing under shows a shape only where none drawn since the start has
+// gone, and clearing the surface starts that again.
+TEST(RasterSurfaceDrawingUnder, HidesUnderWhatIsDrawnUntilCleared)
+{
+    RasterSurface surface(40, 40);
+    surface.setScaleMode(ScalePixels);
+    surface.setDrawWidth(4);
+    ASSERT_TRUE(surface.beginDrawingUnder());
+    surface.fillBox(0, 0, 19, 39, Rgb{255, 0, 0});
+    surface.fillBox(10, 0, 39, 39, Rgb{0, 0, 255});
+    EXPECT_EQ(surface.rgbAt(15, 20), (Rgb{255, 0, 0}));
+    EXPECT_EQ(surface.rgbAt(30, 20), (Rgb{0, 0, 255}));
+    surface.setBackColor(0xFFFFFF);
+    surface.cls();
+    EXPECT_EQ(surface.rgbAt(15, 20), (Rgb{255, 255, 255}));
+    surface.fillBox(10, 0, 39, 39, Rgb{0, 0, 255});
+    EXPECT_EQ(surface.rgbAt(15, 20), (Rgb{0, 0, 255}));
+    surface.endDrawingUnder();
+    surface.fillBox(0, 0, 39, 39, Rgb{0, 255, 0});
+    EXPECT_EQ(surface.rgbAt(15, 20), (Rgb{0, 255, 0}));
+}
+
 // A surface that cannot draw under: the painter draws its shapes from the
 // first to the last, each over those before.
 class OverOnlySurface : public RasterSurface {

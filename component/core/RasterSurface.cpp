@@ -33,7 +33,11 @@ bool RasterSurface::beginDrawingUnder()
 void RasterSurface::cls()
 {
     ++clsCount_;
-    raster().fillAll(splitRgb(resolveColour(backColor_, lookup_)));
+    // The whole surface, drawn under or not; and drawing under starts again
+    // from nothing drawn.
+    if (coverage_)
+        coverage_.emplace();
+    PixelRaster(pixels_.data(), width_, height_, PixelOrder::Bgr).fillAll(splitRgb(resolveColour(backColor_, lookup_)));
     lastX_ = lastY_ = 0;
 }
 

@@ -30,9 +30,12 @@ public:
         raster_.reset();
         box_.setBackColor(colour);
     }
+    // Clears the box; drawing under starts again from nothing drawn.
     void cls() override
     {
         raster_.reset();
+        if (coverage_)
+            coverage_.emplace();
         box_.cls();
     }
     void setDrawMode(int mode) override { box_.setDrawMode(mode); }
