@@ -3,54 +3,35 @@
 // pixels that only the right control at the right place paints.
 
 #include "DemoFixture.h"
-
-#include "forms/Gdi.h"
-
-#include <vector>
+#include "Snapshot.h"
 
 namespace quillnote::demo::test {
 namespace {
 
 using C = Control;
 
-// The window's client area as the screen shows it.
+// The window's client area as the screen shows it, repainted first.
 class Screenshot {
 public:
-    explicit Screenshot(HWND window)
-    {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        RECT client = {};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(info.bmiHeader), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        forms::WindowDc screen(window);
-        forms::UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        forms::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-        if (!bitmap || !memory)
-            return;
-        forms::SelectGuard select(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, width_, height_, screen.get(), 0, 0, SRCCOPY);
-        GdiFlush();
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(pixels, pixels + static_cast<size_t>(width_) * height_);
-    }
+    explicit Screenshot(HWND window) : snapshot_(repainted(window)) {}
 
-    // As a COLORREF, for comparison with GetSysColor.
+    // As a COLORREF, for comparison with GetSysColor; CLR_INVALID outside.
     COLORREF at(int x, int y) const
     {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_ || pixels_.empty())
+        if (!snapshot_.valid() || x < 0 || y < 0 || x >= snapshot_.width() || y >= snapshot_.height())
             return CLR_INVALID;
-        const std::uint32_t p = pixels_[static_cast<size_t>(y) * width_ + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        const quillnote::test::Pixel p = snapshot_.at(x, y);
+        return RGB(p.r, p.g, p.b);
     }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    static HWND repainted(HWND window)
+    {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return window;
+    }
+
+    quillnote::test::Snapshot snapshot_;
 };
 
 RECT designPixels(C control)
