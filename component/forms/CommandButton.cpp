@@ -122,6 +122,17 @@ void CommandButton::click()
         onClick();
 }
 
+void CommandButton::drawItem(const DRAWITEMSTRUCT& item) const
+{
+    // The button draws itself outside its paint when its focus or pressed
+    // state changes. Before its first paint (the focus given as the dialog
+    // activates) that drawing would be painted over at once: the first
+    // paint draws the button whole, in the state it has then.
+    if (!paintedSinceMade())
+        return;
+    draw(item);
+}
+
 void CommandButton::draw(const DRAWITEMSTRUCT& item) const
 {
     HDC dc = item.hDC;
@@ -181,6 +192,8 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         if (form().paintChildrenTogether())
             return 0;
+        // Its own paint draws it whole, through its drawing request.
+        markPainted();
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | defaultHandling(message, wParam, lParam);

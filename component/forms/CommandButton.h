@@ -50,7 +50,8 @@ public:
     wchar_t accessKey() const;
 
     void click();
-    void draw(const DRAWITEMSTRUCT& item) const;
+    // The owner-drawn button's request to be drawn (its WM_DRAWITEM).
+    void drawItem(const DRAWITEMSTRUCT& item) const;
     // Draws the button whole into `dc` (its own client coordinates) in its
     // current state, as its paint message would.
     void paintInto(HDC dc);
@@ -63,6 +64,7 @@ protected:
 
 private:
     bool makeWindow();
+    void draw(const DRAWITEMSTRUCT& item) const;
 
     PictureBox* container_ = nullptr;
     int controlId_ = 0;

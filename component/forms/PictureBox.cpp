@@ -367,7 +367,7 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (CommandButton* button = buttonOf(item->hwndItem)) {
-            button->draw(*item);
+            button->drawItem(*item);
             return TRUE;
         }
         break;

@@ -56,6 +56,9 @@ protected:
     // The window was painted whole other than through its own WM_PAINT (its
     // form painted it together with its siblings): later repaints are asked.
     void markPainted() { painted_ = true; }
+    // False until the window's first paint: until then it waits to be
+    // painted whole, so whatever is drawn on it before is drawn again.
+    bool paintedSinceMade() const { return painted_; }
 
     // For subclassed system controls: the class's own window procedure.
     bool subclass(HWND existing);
