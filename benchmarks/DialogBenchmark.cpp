@@ -423,6 +423,27 @@ int wmain(int argc, wchar_t** argv)
                         lines > 1 ? (ms - oneLine) / (lines - 1) : 0.0);
         }
 
+        // Every shading the body can have, the directions taken in turn in
+        // each round so that drift hits all alike.
+        const int directionRounds = 10;
+        std::printf("First paint with GradientPaint in each GradientDirection (warm, median of %d, ms)\n",
+                    directionRounds);
+        box->put_GradientPaint(VARIANT_TRUE);
+        std::vector<double> byDirection[16];
+        for (int round = 0; round < directionRounds; ++round)
+            for (short value = 1; value <= 16; ++value) {
+                box->put_GradientDirection(value);
+                byDirection[value - 1].push_back(
+                    timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, Message, YesNoCancelQuestion); }));
+            }
+        double slowest = 0;
+        for (short value = 1; value <= 16; ++value) {
+            const double ms = median(byDirection[value - 1]);
+            slowest = std::max(slowest, ms);
+            std::printf("  %2d %7.2f%s", value, ms, value % 4 == 0 ? "\n" : "");
+        }
+        std::printf("  slowest direction %.2f ms\n", slowest);
+
         // An idle dialog: open, active, nobody touching it.
         box->put_GradientPaint(VARIANT_FALSE);
         box->put_Modal(VARIANT_FALSE);
