@@ -48,19 +48,21 @@ public:
         }
         if (from <= b)
             paint(from, b);
-        if (last == first + 1)
-            runs[first] = Run{low, high};
-        else
-            join(runs, first, last, Run{low, high});
+        // The runs that overlapped or touched a..b become one with it; with
+        // none, a..b goes in between the runs before and after it.
+        const auto at = runs.begin() + static_cast<std::ptrdiff_t>(first);
+        if (last == first) {
+            runs.insert(at, Run{low, high});
+        } else {
+            *at = Run{low, high};
+            runs.erase(at + 1, runs.begin() + static_cast<std::ptrdiff_t>(last));
+        }
     }
 
     // The covered runs of a row, left to right, none touching another.
     const std::vector<Run>& runsOf(int y) const;
 
 private:
-    // Replaces runs [first, last) with `joined`.
-    static void join(std::vector<Run>& runs, size_t first, size_t last, Run joined);
-
     std::vector<std::vector<Run>> rows_;
 };
 
