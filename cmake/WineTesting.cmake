@@ -16,10 +16,23 @@ else()
 endif()
 
 # Wine of one bitness can be missing or unable to start: a kernel built
-# without 32-bit support cannot execute the 32-bit loader at all. Tests of
+# without 32-bit support cannot execute the 32-bit loader at all, unless the
+# set-up (scripts/ensure-32bit.sh) has made it run through qemu-user. Tests of
 # that bitness are then reported as skipped with the reason, not as passed.
+# The set-up notes how 32-bit programs run in a file of its own; the tree is
+# configured again when that changes (after a reboot, say), so that the tests
+# run or skip as the machine now allows.
+set(QUILLNOTE_WINE32_STATUS "" CACHE FILEPATH "File in which the set-up notes how 32-bit programs run here")
+set(_wine32_status "")
+if(QUILLNOTE_WINE32_STATUS AND EXISTS "${QUILLNOTE_WINE32_STATUS}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${QUILLNOTE_WINE32_STATUS}")
+    file(STRINGS "${QUILLNOTE_WINE32_STATUS}" _wine32_status LIMIT_COUNT 1)
+endif()
 execute_process(COMMAND "${QUILLNOTE_WINE_LOADER}" --version
     RESULT_VARIABLE _wine_result OUTPUT_QUIET ERROR_VARIABLE _wine_error)
+if(QUILLNOTE_BITNESS EQUAL 32 AND _wine32_status MATCHES "^none: (.*)")
+    set(_wine_error "${CMAKE_MATCH_1}")
+endif()
 if(_wine_result EQUAL 0)
     set(QUILLNOTE_WINE_RUNS TRUE)
     set(QUILLNOTE_WINE_SKIP_REASON "")

@@ -8,16 +8,34 @@
 # Without one, the program runs on a virtual display (Xvfb): the script waits
 # for the window, saves a picture of it, clicks "Show Message", saves a
 # picture of the message, closes everything and prints where the pictures are.
+#
+# Only the program and the component are built; scripts/test.sh builds the
+# rest. Usage: demo.sh [--32-bit]   (the 32-bit program and component
+# instead of the 64-bit ones; pictures named demo-window-32-bit.png and so on)
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv,wineoss.drv=d;mscoree,mshtml="
+tree=x86_64
 wine=/usr/lib/wine/wine64
-program="$root/build/x86_64/bin/QuillnoteSample.exe"
+suffix=""
+for argument in "$@"; do
+    case "$argument" in
+        --32-bit)
+            tree=i686
+            # /usr/bin/wine's loader: the 32-bit one.
+            wine=/usr/lib/wine/wine
+            suffix="-32-bit"
+            ;;
+        --virtual-display-session) ;;
+        *) echo "usage: $0 [--32-bit]" >&2; exit 2 ;;
+    esac
+done
+program="$root/build/$tree/bin/QuillnoteSample.exe"
 shots="$root/build/screenshots"
-log="$root/build/demo.log"
+log="$root/build/demo$suffix.log"
 
 stop_wine() {
     wineserver -k >/dev/null 2>&1 || true
@@ -70,7 +88,9 @@ picture_of_both() {
 
 session() {
     mkdir -p "$shots"
-    rm -f "$shots/demo-window.png" "$shots/demo-message.png"
+    window_shot="$shots/demo-window$suffix.png"
+    message_shot="$shots/demo-message$suffix.png"
+    rm -f "$window_shot" "$message_shot"
     "$wine" "$program" >"$log" 2>&1 &
     pid=$!
 
@@ -88,7 +108,7 @@ session() {
         # message field) and takes the keys below.
         timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || true
         sleep 1
-        picture_of "$window" "$shots/demo-window.png"
+        picture_of "$window" "$window_shot"
 
         # Click "Show Message": its place in the client area comes from the
         # window's layout (480, 5910, 1335 x 375 twips; 15 twips a pixel),
@@ -105,7 +125,7 @@ session() {
         else
             dialog=$(printf '%s\n' "$windows" | grep -vx "$window" | head -n 1)
             sleep 1.5
-            picture_of_both "$window" "$dialog" "$shots/demo-message.png"
+            picture_of_both "$window" "$dialog" "$message_shot"
             # OK has the focus in the message; then Escape ends the program.
             timeout 5 xdotool windowfocus --sync "$dialog" >/dev/null 2>&1 || true
             xdotool key Return
@@ -129,25 +149,31 @@ session() {
 
     if [ "$status" = 0 ]; then
         echo "Screenshots of the demonstration:"
-        echo "  window:  $shots/demo-window.png"
-        echo "  message: $shots/demo-message.png"
+        echo "  window:  $window_shot"
+        echo "  message: $message_shot"
     fi
     return "$status"
 }
 
-if [ "${1:-}" = "--virtual-display-session" ]; then
+case " $* " in
+*" --virtual-display-session "*)
     session
     exit $?
-fi
+    ;;
+esac
 
 # --- Build, then run on the desktop or on a virtual display -----------------
 
 mkdir -p build
 scripts/ensure-deps.sh
-scripts/build.sh
+if [ "$tree" = i686 ] && ! "$wine" --version >/dev/null 2>&1; then
+    echo "32-bit programs cannot run on this machine: $(cat build/wine32.status 2>/dev/null)" >&2
+    exit 1
+fi
+scripts/build.sh --target QuillnoteSample "$tree"
 scripts/wine-prefix.sh "$WINEPREFIX"
 if [ ! -f "$program" ]; then
-    echo "$program was not built (is QUILLNOTE_COMPONENT_ONLY set in build/x86_64?)" >&2
+    echo "$program was not built (is QUILLNOTE_COMPONENT_ONLY set in build/$tree?)" >&2
     exit 1
 fi
 
@@ -161,6 +187,6 @@ fi
 # No display: the same script runs the session on a virtual one. A session
 # that hangs is ended after three minutes.
 status=0
-timeout 180 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --virtual-display-session || status=$?
+timeout 180 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@" --virtual-display-session || status=$?
 stop_wine
 exit "$status"

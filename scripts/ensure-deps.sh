@@ -4,9 +4,11 @@
 # widl, Xvfb, CMake, GoogleTest's sources, Wine's fonts, the fallback fonts
 # for other scripts (DejaVu Sans: Greek, Cyrillic, Hebrew, Arabic; Droid Sans
 # Fallback: Chinese and Japanese; LexiGulim: Korean; Wine sees them through
-# fontconfig) and the screenshot tools. Quick when everything is there
-# already. Run as root.
+# fontconfig) and the screenshot tools; then makes 32-bit programs runnable
+# (scripts/ensure-32bit.sh: through qemu-user where the kernel refuses them).
+# Quick when everything is there already. Run as root.
 set -eu
+cd "$(dirname "$0")/.."
 
 packages="cmake make g++ mingw-w64 wine wine64 wine64-tools wine32:i386 xvfb xauth \
 googletest fonts-wine fonts-dejavu-core fonts-droid-fallback fonts-lexi-gulim xdotool x11-utils x11-apps imagemagick python3 clang-format"
@@ -19,7 +21,9 @@ for package in $packages; do
         *) missing="$missing $package" ;;
     esac
 done
-[ -z "$missing" ] && exit 0
+if [ -z "$missing" ]; then
+    exec scripts/ensure-32bit.sh
+fi
 
 echo "Installing:$missing"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -33,3 +37,4 @@ apt-get install -y -qq $missing >/dev/null || {
     dpkg --configure -a >/dev/null 2>&1 || true
     apt-get install -y -qq -f >/dev/null
 }
+exec scripts/ensure-32bit.sh
