@@ -1,8 +1,11 @@
 #include "BenchmarkClock.h"
 
+#include "forms/Gdi.h"
+#include "win/PendingPaint.h"
 #include "win/ProcAddress.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 
 namespace quillnote::benchmark {
@@ -23,13 +26,6 @@ BOOL CALLBACK findByClass(HWND hwnd, LPARAM lParam)
         search->found = hwnd;
         return FALSE;
     }
-    return TRUE;
-}
-
-BOOL CALLBACK childNeedsPaint(HWND hwnd, LPARAM lParam)
-{
-    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE))
-        *reinterpret_cast<bool*>(lParam) = true;
     return TRUE;
 }
 
@@ -75,6 +71,85 @@ void restBriefly()
         Sleep(0);
 }
 
+// Reads a rectangle of the screen into memory of its own, again and again.
+class ScreenReader {
+public:
+    explicit ScreenReader(const RECT& rect) : rect_(rect)
+    {
+        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+        if (width <= 0 || height <= 0)
+            return;
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        forms::WindowDc screen(nullptr);
+        memory_.reset(CreateCompatibleDC(screen.get()));
+        bitmap_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        if (memory_ && bitmap_ && bits_)
+            count_ = static_cast<size_t>(width) * static_cast<size_t>(height);
+    }
+
+    // The screen's pixels now; empty when they cannot be read.
+    std::vector<std::uint32_t> read()
+    {
+        if (count_ == 0)
+            return {};
+        forms::WindowDc screen(nullptr);
+        {
+            forms::SelectGuard select(memory_.get(), bitmap_.get());
+            BitBlt(memory_.get(), 0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top, screen.get(), rect_.left,
+                   rect_.top, SRCCOPY);
+            GdiFlush();
+        }
+        const auto* words = static_cast<const std::uint32_t*>(bits_);
+        return std::vector<std::uint32_t>(words, words + count_);
+    }
+
+private:
+    RECT rect_;
+    forms::UniqueMemoryDc memory_;
+    forms::UniqueBitmap bitmap_;
+    void* bits_ = nullptr;
+    size_t count_ = 0;
+};
+
+// When the screen first showed the picture of `window` it then kept (see
+// FirstPaintWatch); 0 when the screen cannot be read.
+double settledOnScreen(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    ScreenReader reader(rect);
+    struct Reading {
+        double at;
+        std::vector<std::uint32_t> pixels;
+    };
+    std::vector<Reading> readings;
+    const double limit = nowMs() + 1000;
+    double changedAt = nowMs();
+    while (nowMs() < limit && nowMs() - changedAt < 100) {
+        const double at = nowMs();
+        std::vector<std::uint32_t> pixels = reader.read();
+        if (pixels.empty())
+            return 0;
+        if (readings.empty() || pixels != readings.back().pixels) {
+            changedAt = at;
+            readings.push_back(Reading{at, std::move(pixels)});
+        }
+        restBriefly();
+    }
+    // The readings differ one from the next: the first equal to the last
+    // is the last unless an earlier picture came back.
+    for (const Reading& reading : readings)
+        if (reading.pixels == readings.back().pixels)
+            return reading.at;
+    return 0;
+}
+
 } // namespace
 
 double nowMs()
@@ -117,12 +192,7 @@ HWND findVisibleWindow(DWORD thread, const wchar_t* className)
     return search.found;
 }
 
-bool fullyPainted(HWND dialog)
-{
-    bool pending = GetUpdateRect(dialog, nullptr, FALSE) != FALSE;
-    EnumChildWindows(dialog, &childNeedsPaint, reinterpret_cast<LPARAM>(&pending));
-    return !pending;
-}
+bool fullyPainted(HWND dialog) { return !win::treeWaitsForPaint(dialog); }
 
 FirstPaintWatch::FirstPaintWatch(DWORD thread, const wchar_t* className, std::function<void(HWND)> close)
 {
@@ -135,7 +205,8 @@ FirstPaintWatch::FirstPaintWatch(DWORD thread, const wchar_t* className, std::fu
         while (nowMs() < limit) {
             const HWND found = findVisibleWindow(thread, className);
             if (found && fullyPainted(found)) {
-                paintedAt_ = nowMs();
+                result_.painted = nowMs();
+                result_.onScreen = settledOnScreen(found);
                 close(found);
                 return;
             }
@@ -153,11 +224,11 @@ FirstPaintWatch::~FirstPaintWatch()
         watcher_.join();
 }
 
-double FirstPaintWatch::paintedAt()
+FirstPaint FirstPaintWatch::result()
 {
     if (watcher_.joinable())
         watcher_.join();
-    return paintedAt_;
+    return result_;
 }
 
 } // namespace quillnote::benchmark

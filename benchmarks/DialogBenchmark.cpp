@@ -1,7 +1,9 @@
 // Prints how fast the dialog is, beside the platform's own message box and
 // beside the floor the window system sets (a bare popup window with a caption
 // and one line of text, created, shown and painted): the time from the call
-// to the first complete paint, for the first call in a fresh process (cold:
+// to the first complete paint, measured twice: until no window of the
+// dialog's tree waits for a paint, and until the screen shows the finished
+// dialog (read back from the display). Both for the first call in a fresh process (cold:
 // the benchmark starts itself again once per measure; also in a fresh
 // process that has shown a window of its own first) and for later calls
 // (warm), the subjects measured in turn so that drift hits all alike; the
@@ -51,10 +53,17 @@ namespace {
 
 // --- First paint --------------------------------------------------------------
 
+// Milliseconds from the call to the two moments of its first paint (see
+// benchmark::FirstPaint); -1 for one that did not come.
+struct PaintTimes {
+    double painted = -1;
+    double onScreen = -1;
+};
+
 // Calls `show` (which blocks in a modal loop) while a watcher thread waits for
-// the dialog of `className` to be shown and fully painted, notes the time and
-// closes it with Esc. Returns milliseconds from the call to that moment.
-double timeToFirstPaint(const wchar_t* className, const std::function<void()>& show)
+// the dialog of `className` to be shown and fully painted, then on the
+// screen, notes the times and closes it with Esc.
+PaintTimes timeToFirstPaint(const wchar_t* className, const std::function<void()>& show)
 {
     const DWORD thread = GetCurrentThreadId();
     benchmark::FirstPaintWatch watch(thread, className, [thread](HWND dialog) {
@@ -67,8 +76,13 @@ double timeToFirstPaint(const wchar_t* className, const std::function<void()>& s
     });
     const double start = nowMs();
     show();
-    const double paintedAt = watch.paintedAt();
-    return paintedAt > 0 ? paintedAt - start : -1;
+    const benchmark::FirstPaint moments = watch.result();
+    PaintTimes times;
+    if (moments.painted > 0)
+        times.painted = moments.painted - start;
+    if (moments.onScreen > 0)
+        times.onScreen = moments.onScreen - start;
+    return times;
 }
 
 win::ComPtr<_Quillnote> createComponent(HMODULE library)
@@ -181,7 +195,7 @@ const char* labelOf(Subject subject)
 }
 
 // One call of a subject, from the call to the first complete paint.
-double timeSubject(Subject subject, _Quillnote* box)
+PaintTimes timeSubject(Subject subject, _Quillnote* box)
 {
     switch (subject) {
     case Subject::Platform:
@@ -199,7 +213,7 @@ double timeSubject(Subject subject, _Quillnote* box)
     case Subject::Floor:
         return timeToFirstPaint(FloorClass, [] { showFloor(); });
     }
-    return -1;
+    return {};
 }
 
 std::wstring ownPath()
@@ -227,8 +241,10 @@ Library openComponent()
 
 // --- Cold: the first call in a fresh process ------------------------------------
 
-// A child process measures one call and returns its time in microseconds
-// (plus one) as its exit code; 0 when it could not measure. With
+// A child process measures one call and returns its two times as its exit
+// code, in tenths of a millisecond: the time until painted in the upper 16
+// bits, the time until on the screen in the lower; 0 when it could not
+// measure. With
 // `afterWindow`, the process first shows and closes a window of its own (the
 // floor's), as a program with windows has done before its first message:
 // the call then finds the window system set up for the process, and what it
@@ -245,8 +261,10 @@ int measureColdInChild(const wchar_t* argument, bool afterWindow)
                 timeSubject(Subject::Floor, nullptr);
             Library library = openComponent();
             if (library.box || subject == Subject::Platform || subject == Subject::Floor) {
-                const double ms = timeSubject(subject, library.box.get());
-                code = ms > 0 ? static_cast<int>(std::lround(ms * 1000)) + 1 : 0;
+                const PaintTimes times = timeSubject(subject, library.box.get());
+                const auto tenths = [](double ms) { return std::clamp(std::lround(ms * 10), 1L, 0xFFFFL); };
+                if (times.painted > 0 && times.onScreen > 0)
+                    code = static_cast<int>((tenths(times.painted) << 16) | tenths(times.onScreen));
             }
         }
         CoUninitialize();
@@ -255,7 +273,7 @@ int measureColdInChild(const wchar_t* argument, bool afterWindow)
     return 0;
 }
 
-double coldInFreshProcess(Subject subject, bool afterWindow)
+PaintTimes coldInFreshProcess(Subject subject, bool afterWindow)
 {
     std::wstring command =
         L"\"" + ownPath() + (afterWindow ? L"\" --cold-after-window " : L"\" --cold ") + argumentOf(subject);
@@ -263,31 +281,59 @@ double coldInFreshProcess(Subject subject, bool afterWindow)
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
+        return {};
     win::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
     DWORD code = 0;
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 0);
-        return -1;
+        return {};
     }
     GetExitCodeProcess(process.hProcess, &code);
-    return code > 0 ? (code - 1) / 1000.0 : -1;
+    if (code == 0)
+        return {};
+    return PaintTimes{(code >> 16) / 10.0, (code & 0xFFFF) / 10.0};
 }
 
 // --- Printing -----------------------------------------------------------------
 
+// The medians of a series of calls of each subject, both measures.
 struct Figures {
-    double subject[4] = {};
+    double painted[4] = {};
+    double onScreen[4] = {};
+};
+
+// Collects the calls of each subject and gives their medians.
+class Series {
+public:
+    void add(int subject, const PaintTimes& times)
+    {
+        painted_[subject].push_back(times.painted);
+        onScreen_[subject].push_back(times.onScreen);
+    }
+    Figures medians() const
+    {
+        Figures figures;
+        for (int i = 0; i < 4; ++i) {
+            figures.painted[i] = median(painted_[i]);
+            figures.onScreen[i] = median(onScreen_[i]);
+        }
+        return figures;
+    }
+
+private:
+    std::vector<double> painted_[4], onScreen_[4];
 };
 
 void printFigures(const char* heading, int count, const Figures& figures)
 {
-    const double platform = figures.subject[0], floor = figures.subject[3];
     std::printf("%s (median of %d, ms; ratio to MessageBoxW, to the floor)\n", heading, count);
+    std::printf("  %-38s %8s %13s   %8s %13s\n", "", "screen", "", "painted", "");
     for (int i = 0; i < 4; ++i) {
-        const double ms = figures.subject[i];
-        std::printf("  %-38s %8.2f   x%.2f   x%.2f\n", labelOf(AllSubjects[i]), ms, platform > 0 ? ms / platform : 0,
-                    floor > 0 ? ms / floor : 0);
+        const auto ratio = [](double ms, double base) { return base > 0 ? ms / base : 0; };
+        std::printf("  %-38s %8.2f x%.2f x%.2f   %8.2f x%.2f x%.2f\n", labelOf(AllSubjects[i]), figures.onScreen[i],
+                    ratio(figures.onScreen[i], figures.onScreen[0]), ratio(figures.onScreen[i], figures.onScreen[3]),
+                    figures.painted[i], ratio(figures.painted[i], figures.painted[0]),
+                    ratio(figures.painted[i], figures.painted[3]));
     }
 }
 
@@ -368,19 +414,16 @@ int wmain(int argc, wchar_t** argv)
         }
         _Quillnote* box = library.box.get();
 
-        std::printf("Time from the call to the first complete paint\n");
+        std::printf("Time from the call to the first complete paint: until the screen shows the finished dialog, "
+                    "and until no window of it waits for a paint\n");
         const int coldRounds = 10;
-        std::vector<double> cold[4], coldAfterWindow[4];
+        Series cold, coldAfterWindow;
         for (int round = 0; round < coldRounds; ++round)
             for (int i = 0; i < 4; ++i) {
-                cold[i].push_back(coldInFreshProcess(AllSubjects[i], false));
-                coldAfterWindow[i].push_back(coldInFreshProcess(AllSubjects[i], true));
+                cold.add(i, coldInFreshProcess(AllSubjects[i], false));
+                coldAfterWindow.add(i, coldInFreshProcess(AllSubjects[i], true));
             }
-        Figures coldFigures, coldAfterWindowFigures;
-        for (int i = 0; i < 4; ++i) {
-            coldFigures.subject[i] = median(cold[i]);
-            coldAfterWindowFigures.subject[i] = median(coldAfterWindow[i]);
-        }
+        const Figures coldFigures = cold.medians(), coldAfterWindowFigures = coldAfterWindow.medians();
         printFigures("Cold, the first call in a fresh process", coldRounds, coldFigures);
         printFigures("Cold, the first call in a fresh process that has shown a window of its own", coldRounds,
                      coldAfterWindowFigures);
@@ -389,25 +432,24 @@ int wmain(int argc, wchar_t** argv)
         for (Subject subject : AllSubjects)
             timeSubject(subject, box);
         const int warmRounds = 30;
-        std::vector<double> warm[4];
+        Series warm;
         for (int round = 0; round < warmRounds; ++round)
             for (int i = 0; i < 4; ++i)
-                warm[i].push_back(timeSubject(AllSubjects[i], box));
-        Figures warmFigures;
-        for (int i = 0; i < 4; ++i)
-            warmFigures.subject[i] = median(warm[i]);
+                warm.add(i, timeSubject(AllSubjects[i], box));
+        const Figures warmFigures = warm.medians();
         printFigures("Warm, later calls in the same process", warmRounds, warmFigures);
         const auto overWarm = [&](const Figures& figures, int i) {
-            return warmFigures.subject[i] > 0 ? figures.subject[i] / warmFigures.subject[i] : 0;
+            return warmFigures.onScreen[i] > 0 ? figures.onScreen[i] / warmFigures.onScreen[i] : 0;
         };
-        std::printf("  Cold over warm: MsgBox default x%.2f, GradientPaint x%.2f, floor x%.2f\n",
+        std::printf("  Cold over warm, on the screen: MsgBox default x%.2f, GradientPaint x%.2f, floor x%.2f\n",
                     overWarm(coldFigures, 1), overWarm(coldFigures, 2), overWarm(coldFigures, 3));
-        std::printf("  Cold after a window of its own, over warm: MsgBox default x%.2f, GradientPaint x%.2f, "
+        std::printf("  Cold after a window of its own, over warm, on the screen: MsgBox default x%.2f, "
+                    "GradientPaint x%.2f, "
                     "MessageBoxW x%.2f\n",
                     overWarm(coldAfterWindowFigures, 1), overWarm(coldAfterWindowFigures, 2),
                     overWarm(coldAfterWindowFigures, 0));
 
-        std::printf("First paint of a long message, MsgBox default properties (warm, ms)\n");
+        std::printf("First paint of a long message, MsgBox default properties (warm, on the screen, ms)\n");
         box->put_GradientPaint(VARIANT_FALSE);
         double oneLine = 0;
         for (int lines : {1, 100, 1000, 10000}) {
@@ -415,7 +457,7 @@ int wmain(int argc, wchar_t** argv)
             std::vector<double> times;
             const int repeats = lines >= 10000 ? 5 : 9;
             for (int i = 0; i < repeats; ++i)
-                times.push_back(timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, text, 0); }));
+                times.push_back(timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, text, 0); }).onScreen);
             const double ms = median(times);
             if (lines == 1)
                 oneLine = ms;
@@ -426,15 +468,17 @@ int wmain(int argc, wchar_t** argv)
         // Every shading the body can have, the directions taken in turn in
         // each round so that drift hits all alike.
         const int directionRounds = 10;
-        std::printf("First paint with GradientPaint in each GradientDirection (warm, median of %d, ms)\n",
-                    directionRounds);
+        std::printf(
+            "First paint with GradientPaint in each GradientDirection (warm, on the screen, median of %d, ms)\n",
+            directionRounds);
         box->put_GradientPaint(VARIANT_TRUE);
         std::vector<double> byDirection[16];
         for (int round = 0; round < directionRounds; ++round)
             for (short value = 1; value <= 16; ++value) {
                 box->put_GradientDirection(value);
-                byDirection[value - 1].push_back(
-                    timeToFirstPaint(L"QuillnoteForm", [&] { callMsgBox(box, Message, YesNoCancelQuestion); }));
+                byDirection[value - 1].push_back(timeToFirstPaint(L"QuillnoteForm", [&] {
+                                                     callMsgBox(box, Message, YesNoCancelQuestion);
+                                                 }).onScreen);
             }
         double slowest = 0;
         for (short value = 1; value <= 16; ++value) {

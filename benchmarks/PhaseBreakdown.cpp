@@ -90,7 +90,8 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
     const double start = nowMs();
     showMessage(properties, message, 3 + 32, u"Benchmark");
     traceMark("end of the call");
-    const double paintedAt = watch.paintedAt();
+    const benchmark::FirstPaint moments = watch.result();
+    const double paintedAt = moments.painted;
 
     std::vector<std::pair<std::string, double>> phases;
     double previous = start;
@@ -102,6 +103,7 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
     }
     phases.emplace_back("first paint, after the last mark", paintedAt - previous);
     phases.emplace_back("TOTAL, call to first complete paint", paintedAt - start);
+    phases.emplace_back("then until the screen shows it", moments.onScreen > 0 ? moments.onScreen - paintedAt : 0);
     return phases;
 }
 

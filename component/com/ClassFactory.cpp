@@ -3,8 +3,8 @@
 #include "Module.h"
 #include "Quillnote.h"
 #include "QuillnoteObject.h"
+#include "win/ComObject.h"
 #include "win/HResult.h"
-#include "win/SingleInterfaceObject.h"
 
 namespace quillnote {
 
@@ -39,8 +39,6 @@ public:
 
 private:
     CreateInstanceFunction create_;
-    // A factory that a caller holds keeps the library loaded too.
-    ModuleReference module_;
 };
 
 } // namespace

@@ -15,24 +15,29 @@
 
 using namespace quillnote;
 
+// Runs under the loader lock, so it does only what cannot wait on another
+// thread. A thread that ends with dialogs open has them unloaded by the
+// form registry's thread-end callback, outside the lock (see
+// FormRegistry.h), not here; the library needs no thread notifications.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         setModuleInstance(instance);
-        break;
-    case DLL_THREAD_DETACH:
-        // A thread that ends with dialogs open: they are unloaded and freed
-        // while the thread and its windows still exist, instead of being
-        // lost with it.
-        if (forms::formCountOfThread(GetCurrentThreadId()) != 0)
-            forms::unloadFormsOfThisThread();
+        DisableThreadLibraryCalls(instance);
         break;
     case DLL_PROCESS_DETACH:
-        // Unloaded by FreeLibrary (not at process exit): our window classes
-        // must not outlive the code they point at, nor our icons and kept
-        // bitmaps the library that made them.
+        // Unloaded by FreeLibrary (not at process exit), which COM does only
+        // once no object, factory or dialog of ours is left: no thread may
+        // call the unloaded code at its end, our window classes must not
+        // outlive the code they point at, nor our icons and kept bitmaps the
+        // library that made them. Each call here frees a handle of ours
+        // (FlsFree, UnregisterClassW of a class without windows,
+        // DestroyIcon, DeleteObject): none loads a library, sends a message
+        // or waits for another thread, which is what makes a call unsafe
+        // under the loader lock.
         if (!reserved) {
+            forms::stopWatchingThreadEnds();
             forms::unregisterWindowClasses();
             releaseSystemIcons();
             forms::releaseKeptDibSections();

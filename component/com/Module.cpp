@@ -6,7 +6,6 @@ namespace quillnote {
 
 namespace {
 HINSTANCE g_instance = nullptr;
-LONG g_references = 0;
 LONG g_serverLocks = 0;
 } // namespace
 
@@ -28,9 +27,6 @@ std::wstring modulePath()
     }
 }
 
-void lockModule() { InterlockedIncrement(&g_references); }
-void unlockModule() { InterlockedDecrement(&g_references); }
-
 void lockServer() { InterlockedIncrement(&g_serverLocks); }
 
 void unlockServer()
@@ -46,8 +42,8 @@ void unlockServer()
 
 bool moduleInUse()
 {
-    return InterlockedCompareExchange(&g_references, 0, 0) != 0 ||
-           InterlockedCompareExchange(&g_serverLocks, 0, 0) != 0 || forms::liveFormCount() != 0;
+    return win::moduleReferenced() || InterlockedCompareExchange(&g_serverLocks, 0, 0) != 0 ||
+           forms::liveFormCount() != 0;
 }
 
 } // namespace quillnote

@@ -1,5 +1,6 @@
 #include "QuillnoteObject.h"
 
+#include "CallerError.h"
 #include "DispatchArguments.h"
 #include "dialog/MsgBoxCall.h"
 #include "forms/Screen.h"
@@ -48,29 +49,18 @@ HRESULT QuillnoteObject::create(REFIID iid, void** object)
 
 // --- IUnknown -------------------------------------------------------------
 
-STDMETHODIMP QuillnoteObject::QueryInterface(REFIID iid, void** object)
+void* QuillnoteObject::interfaceFor(REFIID iid)
 {
-    if (!object)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__Quillnote) {
-        *object = static_cast<_Quillnote*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__Quillnote)
+        return static_cast<_Quillnote*>(this);
+    if (iid == IID_ISupportErrorInfo)
+        return static_cast<ISupportErrorInfo*>(this);
+    return nullptr;
 }
 
-// Apartment-threaded: only the creating thread calls an object, but the
-// counts stay interlocked so that a stray cross-thread Release cannot tear.
-STDMETHODIMP_(ULONG) QuillnoteObject::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) QuillnoteObject::Release()
+STDMETHODIMP QuillnoteObject::InterfaceSupportsErrorInfo(REFIID iid)
 {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0)
-        delete this;
-    return static_cast<ULONG>(refs);
+    return iid == IID__Quillnote || iid == IID_IDispatch ? S_OK : S_FALSE;
 }
 
 // --- IDispatch ------------------------------------------------------------
@@ -118,21 +108,24 @@ STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DI
     if (iid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
     if (id == DISPID_QUILLNOTE_MSGBOX && (flags & DISPATCH_METHOD))
-        return invokeMsgBox(params, result, argError);
+        return invokeMsgBox(params, result, exception, argError);
     QuillnoteTypeInfo* types = nullptr;
     RETURN_IF_FAILED(typeInfo(types));
     return types->vtable->Invoke(static_cast<_Quillnote*>(this), id, flags, params, result, exception, argError);
 }
 
-HRESULT QuillnoteObject::invokeMsgBox(DISPPARAMS* params, VARIANT* result, UINT* argError)
+HRESULT QuillnoteObject::invokeMsgBox(DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argError)
 {
     try {
         MsgBoxArguments arguments;
         RETURN_IF_FAILED(readMsgBoxArguments(params, arguments, argError));
+        const MsgBoxOutcome outcome = showMessage(properties_, arguments.message, arguments.buttons, arguments.title);
+        if (FAILED(outcome.status))
+            return exceptionForCaller(outcome.status, outcome.failure, exception);
         VARIANT code;
         VariantInit(&code);
         V_VT(&code) = VT_I2;
-        V_I2(&code) = showMessage(properties_, arguments.message, arguments.buttons, arguments.title);
+        V_I2(&code) = outcome.code;
         // The result is an output parameter: whatever the caller left in it
         // is not ours to release, so it is overwritten, never cleared.
         if (result)
@@ -149,16 +142,19 @@ STDMETHODIMP QuillnoteObject::MsgBox(BSTR message, short buttons, BSTR title, VA
     if (!result)
         return E_POINTER;
     VariantInit(result);
-    std::int16_t code = 0;
     try {
-        code = showMessage(properties_, win::toU16(message), buttons, win::toU16(title));
+        const MsgBoxOutcome outcome = showMessage(properties_, win::toU16(message), buttons, win::toU16(title));
+        if (FAILED(outcome.status))
+            return setCallerError(outcome.status, outcome.failure);
+        V_VT(result) = VT_I2;
+        V_I2(result) = outcome.code;
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        const MsgBoxOutcome outcome = outOfMemory();
+        return setCallerError(outcome.status, outcome.failure);
     } catch (...) {
-        // MsgBox reports no error to its caller; what failed shows nothing.
-        code = 0;
+        return setCallerError(E_UNEXPECTED, L"The message box could not be shown.");
     }
-    V_VT(result) = VT_I2;
-    V_I2(result) = code;
-    return S_OK;
 }
 
 STDMETHODIMP QuillnoteObject::get_BackColorBody(OLE_COLOR* v) { return readInto(v, properties_.backColorBody()); }

@@ -1,23 +1,23 @@
 #pragma once
 // The Quillnote class: the dual interface _Quillnote over the portable
-// property rules, with IDispatch answered from the embedded type library.
+// property rules, with IDispatch answered from the embedded type library. A
+// call that fails tells why through the thread's error object
+// (ISupportErrorInfo) and, late bound, through EXCEPINFO.
 
-#include "Module.h"
 #include "Quillnote.h"
 #include "TypeInfo.h"
 #include "core/QuillnoteProperties.h"
+#include "win/ComObject.h"
 
 namespace quillnote {
 
-class QuillnoteObject final : public _Quillnote {
+class QuillnoteObject final : public win::ComObject<_Quillnote, ISupportErrorInfo> {
 public:
     // Creates an object and returns its interface iid.
     static HRESULT create(REFIID iid, void** object);
 
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    // ISupportErrorInfo
+    STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override;
 
     // IDispatch
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
@@ -71,13 +71,12 @@ public:
 
 private:
     QuillnoteObject();
-    ~QuillnoteObject() = default;
+    ~QuillnoteObject() override = default;
 
+    void* interfaceFor(REFIID iid) override;
     HRESULT typeInfo(QuillnoteTypeInfo*& out);
-    HRESULT invokeMsgBox(DISPPARAMS* params, VARIANT* result, UINT* argError);
+    HRESULT invokeMsgBox(DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argError);
 
-    LONG refs_ = 1;
-    ModuleReference module_;
     QuillnoteProperties properties_;
     QuillnoteTypeInfo typeInfo_;
 };

@@ -1,7 +1,7 @@
 #include "ApartmentWatch.h"
 
 #include "forms/FormRegistry.h"
-#include "win/SingleInterfaceObject.h"
+#include "win/ComObject.h"
 #include "win/SrwGuard.h"
 
 #include <objbase.h>

@@ -85,27 +85,11 @@ void DialogAccessible::disconnect()
 
 // --- IUnknown ---------------------------------------------------------------
 
-STDMETHODIMP DialogAccessible::QueryInterface(REFIID iid, void** object)
+void* DialogAccessible::interfaceFor(REFIID iid)
 {
-    if (!object)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == win::AccessibleIid) {
-        *object = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) DialogAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) DialogAccessible::Release()
-{
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0)
-        delete this;
-    return static_cast<ULONG>(refs);
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == win::AccessibleIid)
+        return static_cast<IAccessible*>(this);
+    return nullptr;
 }
 
 // --- IDispatch --------------------------------------------------------------

@@ -6,8 +6,10 @@
 //
 // A client may keep the object after the dialog is gone: the dialog
 // disconnects it when it closes, and every call after that fails with
-// RPC_E_DISCONNECTED instead of reaching the dialog.
+// RPC_E_DISCONNECTED instead of reaching the dialog. The object keeps the
+// library loaded while the client holds it.
 
+#include "win/ComObject.h"
 #include "win/ComPtr.h"
 
 #include <windows.h>
@@ -17,17 +19,12 @@ namespace quillnote {
 
 class MessageBoxForm;
 
-class DialogAccessible final : public IAccessible {
+class DialogAccessible final : public win::ComObject<IAccessible> {
 public:
     // A new object over a loaded dialog, null when memory is short.
     static win::ComPtr<DialogAccessible> create(MessageBoxForm& form);
     // The dialog is closing: the object lets go of it for good.
     void disconnect();
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     // IDispatch: no type information; clients call the vtable.
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
@@ -61,9 +58,10 @@ public:
 
 private:
     DialogAccessible(MessageBoxForm& form, win::ComPtr<IAccessible> standard);
-    ~DialogAccessible() = default;
+    ~DialogAccessible() override = default;
 
-    LONG refs_ = 1;
+    void* interfaceFor(REFIID iid) override;
+
     MessageBoxForm* form_;
     // The window system's own object for the dialog's client area: it knows
     // the way to the parent window.

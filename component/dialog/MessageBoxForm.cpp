@@ -190,6 +190,7 @@ void MessageBoxForm::setIcon(std::uintptr_t handle, std::int16_t index)
 void MessageBoxForm::closeWith(std::int16_t code)
 {
     resultCode_ = code;
+    answered_ = true;
     settings_.resultCode = code;
     unload();
 }

@@ -61,8 +61,11 @@ public:
     // design state the form has a window for each of its four buttons.)
     void makeOnlyShownButtons() { onlyShownButtons_ = true; }
 
-    // The code this dialog closed with (0 until then).
+    // The code this dialog closed with (0 until then), and whether it was
+    // closed with one: by a button, a key, the close box or the countdown,
+    // rather than by its window going some other way.
     std::int16_t resultCode() const { return resultCode_; }
+    bool answered() const { return answered_; }
 
 protected:
     bool createControls() override;
@@ -120,6 +123,7 @@ private:
     std::int16_t focusedButton_ = 0;
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
+    bool answered_ = false;
     std::uintptr_t iconHandle_ = 0;
     std::int16_t iconIndex_ = -1;
     MessageScroller scroller_;

@@ -1,5 +1,6 @@
 #include "MessageScroller.h"
 
+#include "DialogControlIds.h"
 #include "forms/Form.h"
 
 #include <algorithm>
@@ -84,7 +85,8 @@ void MessageScroller::place(forms::ScrollBar& bar, const ScrollAxis& axis, const
         return;
     }
     if (!bar.alive()) {
-        if (!bar.create(body_, where))
+        const int id = &bar == &downBar_ ? dialog_ids::DownScrollBar : dialog_ids::AcrossScrollBar;
+        if (!bar.create(body_, where, id))
             return;
     } else {
         bar.setPlace(where);

@@ -298,17 +298,16 @@ void applyCloseBox(MessageBoxForm& form, const QuillnoteProperties& properties)
 }
 
 // A modeless dialog is left to itself: painted now, since the caller may not
-// pump messages for a while (a script host that sleeps), with what the
-// window system buffers sent to the screen; its chime started once it is
-// painted; watched, so that it goes with its thread or apartment; and freed
-// when it is unloaded.
+// pump messages for a while (a script host that sleeps), and sent to the
+// screen; its chime started once it is painted; watched, so that it goes with
+// its thread or apartment; and freed when it is unloaded.
 void leaveOpen(std::unique_ptr<MessageBoxForm> dialog, bool chime)
 {
     MessageBoxForm& form = *dialog;
     runStep([&] {
         if (form.alive())
             RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        GdiFlush();
+        forms::showWhatWasDrawn();
     });
     if (chime)
         runStep([&] { PlayBeep(); });
@@ -320,10 +319,26 @@ void leaveOpen(std::unique_ptr<MessageBoxForm> dialog, bool chime)
 
 namespace {
 
+MsgBoxOutcome failed(HRESULT status, const wchar_t* what)
+{
+    MsgBoxOutcome outcome;
+    outcome.status = status;
+    outcome.failure = what;
+    return outcome;
+}
+
+// The last error of the window system as an HRESULT, E_FAIL when it gave
+// none.
+HRESULT lastErrorOr(HRESULT otherwise)
+{
+    const DWORD error = GetLastError();
+    return error ? HRESULT_FROM_WIN32(error) : otherwise;
+}
+
 // The dialog loaded and prepared for the call, not yet shown; none when it
-// cannot be created.
+// cannot be created, with the reason in `outcome`.
 std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, const std::u16string& message,
-                                              std::int16_t buttons, const std::u16string& title)
+                                              std::int16_t buttons, const std::u16string& title, MsgBoxOutcome& outcome)
 {
     SharedSettings& settings = properties.shared();
     CallContext call;
@@ -336,8 +351,10 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     // result and never lends them to this one.
     std::unique_ptr<MessageBoxForm> dialog;
     runStep([&] { dialog = std::make_unique<MessageBoxForm>(settings); });
-    if (!dialog)
+    if (!dialog) {
+        outcome = outOfMemory();
         return nullptr;
+    }
     markPhase("form object, its fonts, its controls' design");
     MessageBoxForm& form = *dialog;
 
@@ -365,8 +382,11 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     markPhase("layout");
 
     const int laidOutAt = form.dpi();
-    if (!form.load())
+    SetLastError(ERROR_SUCCESS);
+    if (!form.load()) {
+        outcome = failed(lastErrorOr(E_FAIL), L"The message box could not be shown: its window could not be created.");
         return nullptr;
+    }
     markPhase("load event");
     // A window that came out on a monitor of another resolution is laid out
     // again at its own.
@@ -380,9 +400,15 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
 
 } // namespace
 
-std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& message, std::int16_t buttons,
-                         const std::u16string& title)
+MsgBoxOutcome outOfMemory()
 {
+    return failed(E_OUTOFMEMORY, L"The message box could not be shown: there is not enough memory.");
+}
+
+MsgBoxOutcome showMessage(QuillnoteProperties& properties, const std::u16string& message, std::int16_t buttons,
+                          const std::u16string& title)
+{
+    MsgBoxOutcome outcome;
     // The dialog's windows are made aware of their monitor's resolution,
     // whatever the caller's awareness: measured and drawn for it, and not
     // stretched by the system. The caller's thread gets its own awareness
@@ -390,10 +416,10 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
     std::unique_ptr<MessageBoxForm> dialog;
     {
         const forms::PerMonitorDpiScope perMonitor;
-        dialog = prepareDialog(properties, message, buttons, title);
+        dialog = prepareDialog(properties, message, buttons, title, outcome);
     }
     if (!dialog)
-        return ResultCodes::None;
+        return outcome;
     MessageBoxForm& form = *dialog;
     SharedSettings& settings = properties.shared();
 
@@ -403,11 +429,18 @@ std::int16_t showMessage(QuillnoteProperties& properties, const std::u16string& 
         if (chime)
             runStep([&] { form.chimeAfterFirstPaint(); });
         form.show(true);
-        return form.resultCode();
+        if (!form.answered())
+            return failed(E_ABORT, L"The message box closed without an answer: its window was destroyed, or the "
+                                   L"program is quitting.");
+        outcome.code = form.resultCode();
+        return outcome;
     }
     form.show(false);
+    if (!form.alive() || !IsWindowVisible(form.hwnd()))
+        return failed(lastErrorOr(E_FAIL), L"The message box could not be shown.");
     leaveOpen(std::move(dialog), chime);
-    return ResultCodes::None;
+    outcome.code = ResultCodes::None;
+    return outcome;
 }
 
 } // namespace quillnote

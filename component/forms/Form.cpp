@@ -61,7 +61,7 @@ bool Form::load()
     const DWORD style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | extraExStyle();
     if (!createWindow(ClassName, exStyle, style, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
-                      units_.yPixels(height_), nullptr, 0, win::toWide(text_).c_str()))
+                      units_.yPixels(height_), nullptr, 0, text_.windowSystemCopy().c_str()))
         return false;
     // On a monitor of another resolution than the screen's (the system's),
     // the window has its own.
@@ -113,8 +113,9 @@ void Form::setPlace(double left, double top, double width, double height)
 
 void Form::setText(const std::u16string& text)
 {
-    text_ = text;
-    Window::setText(text);
+    text_.set(win::toWide(text));
+    if (alive())
+        defaultHandling(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.windowSystemCopy().c_str()));
 }
 
 void Form::applyPosition()
@@ -198,6 +199,10 @@ void Form::show(bool modal)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // A window destroyed by someone else ends the loop without an unload:
+    // the windows the show disabled get their input back all the same.
+    if (modal_)
+        restoreAfterModal();
 }
 
 void Form::restoreAfterModal()
@@ -280,14 +285,19 @@ bool Form::paintChildrenTogether()
     for (const PictureBox* box : pictureBoxes_)
         if (box->showsScrollBar())
             return false;
-    // The whole tree, the form's own client area with it (it paints nothing
-    // of its own), is validated first, as BeginPaint does, and then painted.
-    // A pending paint of the frame stays pending. Each box's device context
-    // clips it to what siblings above it leave, so the order of painting
-    // does not matter.
-    RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+    // Each box's device context clips it to what siblings above it leave,
+    // so the order of painting does not matter. The frame is drawn here too,
+    // by the default handling of a WM_NCPAINT of the whole window: the
+    // window system's own frame paint takes the frame's pending paint away
+    // before it draws. The whole tree, the frame and the form's own client
+    // area with it (it paints nothing of its own), is validated after the
+    // picture is on the screen, not before as BeginPaint does: a window
+    // without a pending paint then never shows less than its picture.
     for (PictureBox* box : pictureBoxes_)
         box->paintNow();
+    SendMessageW(hwnd(), WM_NCPAINT, 1, 0);
+    showWhatWasDrawn();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_ALLCHILDREN);
     return true;
 }
 
@@ -410,6 +420,18 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_SETTEXT: {
+        // Kept whole; the window system gets its copy.
+        LRESULT result = 0;
+        text_.answer(message, wParam, lParam, result);
+        return defaultHandling(message, wParam, reinterpret_cast<LPARAM>(text_.windowSystemCopy().c_str()));
+    }
+    case WM_GETTEXTLENGTH:
+    case WM_GETTEXT: {
+        LRESULT result = 0;
+        text_.answer(message, wParam, lParam, result);
+        return result;
+    }
     case WM_GETOBJECT:
         if (loaded_) {
             if (const LRESULT answer = accessibleObject(wParam, lParam))

@@ -10,6 +10,7 @@
 // handler may unload its own form safely.
 
 #include "Font.h"
+#include "OwnWindowText.h"
 #include "Units.h"
 #include "Window.h"
 
@@ -75,11 +76,12 @@ public:
     // A picture box made directly on the form.
     void registerPictureBox(PictureBox* box);
     // From the WM_PAINT of the form or a child window, and at the form's
-    // first activation. The first paint after the window was made validates
-    // the whole window tree with one request and paints the picture boxes
-    // and their buttons at once, through one device context per box: one
-    // paint message per window would cost several round trips to the window
-    // system each. True when they were painted (the caller has nothing left
+    // first activation. The first paint after the window was made paints the
+    // picture boxes and their buttons at once, through one device context per
+    // box (one paint message per window would cost several round trips to the
+    // window system each), sends the picture to the screen and then
+    // validates the whole window tree with one request: once no window waits
+    // for a paint, the screen shows the finished dialog. True when they were painted (the caller has nothing left
     // to paint); false when this form does not paint its children together,
     // has done so already, is not showing, or a scroll bar is showing (a
     // window it does not paint itself).
@@ -95,7 +97,8 @@ public:
     // Client area in pixels (the frame excluded).
     SIZE frameSize() const;
 
-    // The window's text; kept for a window made later.
+    // The window's text, kept by the form (see OwnWindowText), also before
+    // its window is made.
     void setText(const std::u16string& text) override;
 
     // Whether a window is the top-level window of a form of ours.
@@ -143,7 +146,7 @@ private:
     Units units_;
     Font defaultFont_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    std::u16string text_;
+    OwnWindowText text_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool modal_ = false;

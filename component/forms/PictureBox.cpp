@@ -305,7 +305,7 @@ void PictureBox::mouseUp(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void PictureBox::setText(const std::u16string& text) { text_ = win::toWide(text); }
+void PictureBox::setText(const std::u16string& text) { text_.set(win::toWide(text)); }
 
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -316,18 +316,11 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // box keeps its text itself and has no standard scroll bars.
         return TRUE;
     case WM_SETTEXT:
-        text_ = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
-        return TRUE;
     case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(text_.size());
     case WM_GETTEXT: {
-        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-        if (!buffer || wParam == 0)
-            return 0;
-        const std::size_t count = std::min<std::size_t>(text_.size(), wParam - 1);
-        std::copy_n(text_.data(), count, buffer);
-        buffer[count] = L'\0';
-        return static_cast<LRESULT>(count);
+        LRESULT result = 0;
+        text_.answer(message, wParam, lParam, result);
+        return result;
     }
     case WM_ERASEBKGND:
         return 1;

@@ -7,6 +7,7 @@
 #include "Control.h"
 #include "FormChild.h"
 #include "Gdi.h"
+#include "OwnWindowText.h"
 #include "Window.h"
 #include "core/PixelRaster.h"
 #include "core/SurfaceScale.h"
@@ -43,10 +44,8 @@ public:
     // Pixel size of the drawing area.
     SIZE clientSize() const;
 
-    // The box's window text, kept by the box and answered to WM_GETTEXT
-    // itself: a long text is not copied to the window system (for a message
-    // of 10,000 ordinary lines that copy alone took 20 ms), and every reader
-    // of the text still gets all of it.
+    // The box's window text, kept by the box (see OwnWindowText); the
+    // window system is given none of it.
     void setText(const std::u16string& text) override;
 
     void add(WindowlessControl& control);
@@ -107,7 +106,7 @@ private:
     std::vector<WindowlessControl*> children_;
     std::vector<CommandButton*> buttons_;
     std::vector<ScrollBar*> scrollBars_;
-    std::wstring text_;
+    OwnWindowText text_;
     WindowlessControl* pressedChild_ = nullptr;
     bool pressedSelf_ = false;
     bool registered_ = false; // with the form, as a box made on it

@@ -14,15 +14,15 @@ ScrollBar::~ScrollBar()
     destroy();
 }
 
-bool ScrollBar::create(PictureBox& container, const TwipsRect& bounds)
+bool ScrollBar::create(PictureBox& container, const TwipsRect& bounds, int controlId)
 {
     setBounds(bounds);
     const Units& u = form().units();
     const DWORD style =
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (direction_ == Direction::Vertical ? SBS_VERT : SBS_HORZ);
     HWND bar = CreateWindowExW(0, L"SCROLLBAR", nullptr, style, u.xPixels(bounds.left), u.yPixels(bounds.top),
-                               u.xPixels(bounds.width), u.yPixels(bounds.height), container.hwnd(), nullptr,
-                               thisModule(), nullptr);
+                               u.xPixels(bounds.width), u.yPixels(bounds.height), container.hwnd(),
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), thisModule(), nullptr);
     if (!subclass(bar)) {
         if (bar)
             DestroyWindow(bar);

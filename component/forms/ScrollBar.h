@@ -21,7 +21,7 @@ public:
     ScrollBar(Form& form, Direction direction);
     ~ScrollBar() override;
 
-    bool create(PictureBox& container, const TwipsRect& bounds);
+    bool create(PictureBox& container, const TwipsRect& bounds, int controlId = 0);
     Direction direction() const { return direction_; }
 
     // The extent of what it scrolls and of the view, in pixels, and where

@@ -70,6 +70,14 @@ WindowTable& windowTable()
 
 } // namespace
 
+void showWhatWasDrawn()
+{
+    // A wait for input that does not wait: the window system takes it for
+    // the thread's idle moment, and that is when it sends the pictures (the
+    // zero time-out returns at once, with nothing dispatched).
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+}
+
 void unregisterWindowClasses()
 {
     const LONG count = InterlockedExchange(&g_registeredCount, 0);

@@ -12,6 +12,16 @@ namespace quillnote::forms {
 // classes and resources.
 HINSTANCE thisModule();
 
+// Sends what the calling thread has drawn on its windows to the screen now.
+// A window system that keeps each window's picture on the client side (as
+// Wine does) sends it to the display only when the thread next waits for
+// messages, or after 50 ms of drawing without a wait: a paint made outside
+// the message loop (a dialog's first paint, at its activation, or a dialog
+// left to a caller that does not pump messages) would otherwise stay off the
+// screen while the thread goes on with other work, though no window waits
+// for a paint any more.
+void showWhatWasDrawn();
+
 // Unregisters every window class the form layer registered, for a library
 // that is being unloaded: a class left behind would point at code that is
 // gone.

@@ -66,7 +66,7 @@ TEST_F(CopyTextTest, ADialogWithoutButtonsCopiesAnEmptyButtonLineAndCOnItsOwnCop
     HWND dialog = showModeless(L"No buttons", 6);
     ASSERT_NE(dialog, nullptr);
     pressKey(GetFocus() ? GetFocus() : dialog, 'C');
-    pumpUntil([] { return false; }, 200);
+    dispatchQueued();
     EXPECT_EQ(clipboardText(), L"") << "C without Ctrl copied";
     pressKeyWithControl(GetFocus() ? GetFocus() : dialog, 'C');
     const std::wstring text = clipboardText();

@@ -21,8 +21,16 @@ struct Pixel {
 // frame is what the screen has there.
 class Snapshot {
 public:
-    // Reads the window's pixels now.
+    // Reads the window's pixels now, through its own device context: what
+    // the window has drawn, whether or not the display shows it yet.
     explicit Snapshot(HWND window);
+    // The pixels the display shows now in the window's rectangle, frame
+    // included, read from the screen: what a person sees.
+    static Snapshot ofScreen(HWND window);
+
+    // The number of pixels that differ from another snapshot of the same
+    // size; every pixel when the sizes differ.
+    size_t differences(const Snapshot& other) const;
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -56,6 +64,10 @@ public:
     }
 
 private:
+    Snapshot() = default;
+    // Copies the rectangle of `dc` at (x, y) of the snapshot's size.
+    void read(HDC dc, int x, int y);
+
     int width_ = 0, height_ = 0;
     std::vector<std::uint32_t> pixels_;
 };

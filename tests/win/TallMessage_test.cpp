@@ -4,6 +4,7 @@
 
 #include "DialogDriver.h"
 #include "DialogTest.h"
+#include "dialog/DialogControlIds.h"
 
 #include <algorithm>
 #include <iterator>
@@ -35,17 +36,16 @@ bool inside(const RECT& inner, const RECT& outer)
            inner.bottom <= outer.bottom;
 }
 
-// The body's shown scroll bar of one direction, or null.
+// The body's shown scroll bar of one direction, found by its control ID;
+// null when it is not there or hidden.
 HWND scrollBarOf(HWND body, bool vertical)
 {
-    for (HWND child = GetWindow(body, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        const bool isVertical = (GetWindowLongW(child, GWL_STYLE) & SBS_VERT) != 0;
-        if (lstrcmpiW(name, L"ScrollBar") == 0 && IsWindowVisible(child) && isVertical == vertical)
-            return child;
-    }
-    return nullptr;
+    HWND bar = GetDlgItem(body, vertical ? dialog_ids::DownScrollBar : dialog_ids::AcrossScrollBar);
+    if (!bar || !IsWindowVisible(bar))
+        return nullptr;
+    EXPECT_EQ(className(bar), L"ScrollBar");
+    EXPECT_EQ((GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) != 0, vertical) << "a bar of the other direction";
+    return bar;
 }
 
 SCROLLINFO scrollOf(HWND bar)
@@ -91,10 +91,11 @@ int ink(HWND body, const std::vector<COLORREF>& pixels)
     return count;
 }
 
-void pressAndWait(HWND target, UINT key)
+// A key posted to the dialog and handled.
+void pressAndHandle(HWND target, UINT key)
 {
     pressKey(target, key);
-    pumpUntil([] { return false; }, 200);
+    dispatchQueued();
 }
 
 using TallMessageTest = DialogTest;
@@ -119,14 +120,14 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr);
 
-    pressAndWait(focus, VK_NEXT);
+    pressAndHandle(focus, VK_NEXT);
     const int afterPage = scrollOf(bar).nPos;
     EXPECT_GT(afterPage, 0) << "Page Down";
-    pressAndWait(focus, VK_DOWN);
+    pressAndHandle(focus, VK_DOWN);
     EXPECT_GT(scrollOf(bar).nPos, afterPage) << "Down";
-    pressAndWait(focus, VK_PRIOR);
-    pressAndWait(focus, VK_UP);
-    pressAndWait(focus, VK_PRIOR);
+    pressAndHandle(focus, VK_PRIOR);
+    pressAndHandle(focus, VK_UP);
+    pressAndHandle(focus, VK_PRIOR);
     EXPECT_EQ(scrollOf(bar).nPos, 0) << "Page Up and Up";
 
     // The text area ends one gap (12 pixels) above the buttons: the text is
@@ -147,15 +148,12 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
     EXPECT_EQ(scrollOf(bar).nPos, 0) << "Ctrl+Home";
 
     SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-    pumpUntil([] { return false; }, 200);
     const int afterWheel = scrollOf(bar).nPos;
     EXPECT_GT(afterWheel, 0) << "wheel down";
     SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-    pumpUntil([] { return false; }, 200);
     EXPECT_EQ(scrollOf(bar).nPos, 0) << "wheel up";
 
     SendMessageW(view.body, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(bar));
-    pumpUntil([] { return false; }, 200);
     const int afterBarPage = scrollOf(bar).nPos;
     EXPECT_GT(afterBarPage, 0) << "the scroll bar";
 
@@ -169,7 +167,7 @@ TEST_F(TallMessageTest, FiveHundredLinesFitTheWorkAreaAndScroll)
     EXPECT_LE(barRect.bottom, areaBottom + 1) << "the bar reaches down beside the buttons";
     EXPECT_GT(barRect.bottom - barRect.top, 100);
     clickAt(bar, (barRect.right - barRect.left) / 2, barRect.bottom - barRect.top - 3);
-    pumpUntil([] { return false; }, 200);
+    dispatchQueued();
     EXPECT_GT(scrollOf(bar).nPos, afterBarPage) << "a click on the lower arrow";
 
     EXPECT_TRUE(IsWindow(dialog));
@@ -227,29 +225,26 @@ TEST_F(TallMessageTest, ALineWiderThanTheScreenScrollsAcross)
 
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr);
-    pressAndWait(focus, VK_RIGHT);
+    pressAndHandle(focus, VK_RIGHT);
     const int afterRight = scrollOf(bar).nPos;
     EXPECT_GT(afterRight, 0) << "Right";
-    pressAndWait(focus, VK_LEFT);
+    pressAndHandle(focus, VK_LEFT);
     EXPECT_EQ(scrollOf(bar).nPos, 0) << "Left";
-    pressAndWait(focus, VK_END);
+    pressAndHandle(focus, VK_END);
     EXPECT_EQ(scrollOf(bar).nPos, lastPosition(info)) << "End";
     const std::vector<COLORREF> end = band(view.body, textTop, textBottom, barRect.left, barRect.right);
     EXPECT_GT(ink(view.body, end), 0) << "nothing shown at the end of the line";
     EXPECT_NE(end, start) << "the end of the line looks like its start";
-    pressAndWait(focus, VK_HOME);
+    pressAndHandle(focus, VK_HOME);
     EXPECT_EQ(scrollOf(bar).nPos, 0) << "Home";
 
     // Shift with the wheel, and the horizontal wheel, scroll across.
     SendMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-WHEEL_DELTA)), 0);
-    pumpUntil([] { return false; }, 200);
     const int afterWheel = scrollOf(bar).nPos;
     EXPECT_GT(afterWheel, 0) << "Shift and the wheel";
     SendMessageW(focus, WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-    pumpUntil([] { return false; }, 200);
     EXPECT_GT(scrollOf(bar).nPos, afterWheel) << "the horizontal wheel";
     SendMessageW(view.body, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), reinterpret_cast<LPARAM>(bar));
-    pumpUntil([] { return false; }, 200);
     EXPECT_EQ(scrollOf(bar).nPos, 0) << "the bar's request";
 
     EXPECT_EQ(GetFocus(), focus) << "scrolling moved the focus";
@@ -276,11 +271,11 @@ TEST_F(TallMessageTest, AMessageTooTallAndTooWideScrollsBothWays)
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr);
     pressKeyWithControl(focus, VK_END);
-    pressAndWait(focus, VK_END);
+    pressAndHandle(focus, VK_END);
     EXPECT_EQ(scrollOf(down).nPos, lastPosition(scrollOf(down))) << "Ctrl+End";
     EXPECT_EQ(scrollOf(across).nPos, lastPosition(scrollOf(across))) << "End";
     pressKeyWithControl(focus, VK_HOME);
-    pressAndWait(focus, VK_HOME);
+    pressAndHandle(focus, VK_HOME);
     EXPECT_EQ(scrollOf(down).nPos, 0);
     EXPECT_EQ(scrollOf(across).nPos, 0);
     close(dialog);

@@ -6,8 +6,9 @@ namespace {
 
 constexpr const wchar_t* TestWindowClass = L"QuillnoteTestWindow";
 
-// Everything in the thread's queue now, dispatched.
-void dispatchPending()
+} // namespace
+
+void dispatchQueued()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -15,6 +16,8 @@ void dispatchPending()
         DispatchMessageW(&message);
     }
 }
+
+namespace {
 
 struct Search {
     const std::wstring* wanted;
@@ -70,7 +73,7 @@ bool pumpUntil(const std::function<bool()>& done, DWORD limitMs)
     while (!done()) {
         if (GetTickCount() - start > limitMs)
             return false;
-        dispatchPending();
+        dispatchQueued();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
@@ -80,10 +83,10 @@ void flushEvents(DWORD ms)
 {
     const DWORD start = GetTickCount();
     for (DWORD elapsed = 0; elapsed < ms; elapsed = GetTickCount() - start) {
-        dispatchPending();
+        dispatchQueued();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
     }
-    dispatchPending();
+    dispatchQueued();
 }
 
 TestWindow::TestWindow(const wchar_t* caption, int x, int y, int width, int height)

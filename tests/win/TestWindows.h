@@ -18,6 +18,9 @@ RECT rectIn(HWND window, HWND other);
 // A visible top-level window of `className` on `thread`; null when none.
 HWND findVisibleWindow(DWORD thread, const std::wstring& className);
 
+// Dispatches every message already queued for the calling thread, and
+// returns once none is left: what posted input does has been done.
+void dispatchQueued();
 // Pumps the calling thread's messages until `done` or the time runs out;
 // false when the time ran out first.
 bool pumpUntil(const std::function<bool()>& done, DWORD limitMs);

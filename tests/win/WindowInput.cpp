@@ -49,7 +49,7 @@ void pressKeyWithControl(HWND target, UINT key)
     held[VK_LCONTROL] = 0x80;
     SetKeyboardState(held.data());
     pressKey(target, key);
-    flushEvents(200);
+    dispatchQueued();
     SetKeyboardState(saved.data());
 }
 

@@ -15,8 +15,8 @@ void pressKey(HWND target, UINT key);   // key down and up
 void releaseKey(HWND target, UINT key); // key up only
 void typeChar(HWND target, wchar_t ch, bool alt = false);
 // A key pressed with Ctrl held: the thread's keyboard state says Ctrl is
-// down while the posted key is handled (200 ms of the thread's messages), as
-// it would for a real press.
+// down while the posted key is handled (it is dispatched at once, with
+// whatever else is queued), as it would for a real press.
 void pressKeyWithControl(HWND target, UINT key);
 void clickAt(HWND window, int x, int y);   // client pixels
 void pressAt(HWND window, int x, int y);   // mouse down only
