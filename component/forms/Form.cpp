@@ -282,19 +282,20 @@ bool Form::paintChildrenTogether()
         return false;
     // Once per window: later repaints go window by window, as asked.
     childrenPainted_ = true;
-    for (const PictureBox* box : pictureBoxes_)
-        if (box->showsScrollBar())
-            return false;
     // Each box's device context clips it to what siblings above it leave,
-    // so the order of painting does not matter. The frame is drawn here too,
-    // by the default handling of a WM_NCPAINT of the whole window: the
-    // window system's own frame paint takes the frame's pending paint away
-    // before it draws. The whole tree, the frame and the form's own client
-    // area with it (it paints nothing of its own), is validated after the
-    // picture is on the screen, not before as BeginPaint does: a window
-    // without a pending paint then never shows less than its picture.
-    for (PictureBox* box : pictureBoxes_)
+    // so the order of painting does not matter. A box's scroll bars (the
+    // window system's control) paint themselves over it, before anything is
+    // validated. The frame is drawn here too, by the default handling of a
+    // WM_NCPAINT of the whole window: the window system's own frame paint
+    // takes the frame's pending paint away before it draws. The whole tree,
+    // the frame and the form's own client area with it (it paints nothing of
+    // its own), is validated after the picture is on the screen, not before
+    // as BeginPaint does: a window without a pending paint then never shows
+    // less than its picture.
+    for (PictureBox* box : pictureBoxes_) {
         box->paintNow();
+        box->paintScrollBarsNow();
+    }
     SendMessageW(hwnd(), WM_NCPAINT, 1, 0);
     showWhatWasDrawn();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_ALLCHILDREN);

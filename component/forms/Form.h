@@ -81,10 +81,11 @@ public:
     // box (one paint message per window would cost several round trips to the
     // window system each), sends the picture to the screen and then
     // validates the whole window tree with one request: once no window waits
-    // for a paint, the screen shows the finished dialog. True when they were painted (the caller has nothing left
+    // for a paint, the screen shows the finished dialog. The boxes' scroll
+    // bars (the window system's control) paint themselves over the boxes
+    // before that. True when they were painted (the caller has nothing left
     // to paint); false when this form does not paint its children together,
-    // has done so already, is not showing, or a scroll bar is showing (a
-    // window it does not paint itself).
+    // has done so already, or is not showing.
     bool paintChildrenTogether();
     void registerTimer(Timer* timer);
     void unregisterTimer(Timer* timer);

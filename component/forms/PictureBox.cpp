@@ -209,12 +209,11 @@ void PictureBox::paintNow()
     markPainted();
 }
 
-bool PictureBox::showsScrollBar() const
+void PictureBox::paintScrollBarsNow()
 {
     for (const ScrollBar* bar : scrollBars_)
         if (bar->alive() && IsWindowVisible(bar->hwnd()))
-            return true;
-    return false;
+            UpdateWindow(bar->hwnd());
 }
 
 void PictureBox::paintInto(HDC dc, int width, int height)

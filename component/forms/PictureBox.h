@@ -56,8 +56,9 @@ public:
     // would, through one back buffer and one device context of the box's
     // own (see Form::paintChildrenTogether); nothing when it is not showing.
     void paintNow();
-    // One of the box's scroll bars is showing.
-    bool showsScrollBar() const;
+    // The box's showing scroll bars paint themselves now, if they wait for a
+    // paint.
+    void paintScrollBarsNow();
     void invalidateTwips(const TwipsRect& r);
     void invalidateAll();
 
