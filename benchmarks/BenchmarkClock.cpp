@@ -79,13 +79,7 @@ public:
         const int width = rect.right - rect.left, height = rect.bottom - rect.top;
         if (width <= 0 || height <= 0)
             return;
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = forms::topDownDibInfo(width, height);
         forms::WindowDc screen(nullptr);
         memory_.reset(CreateCompatibleDC(screen.get()));
         bitmap_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));

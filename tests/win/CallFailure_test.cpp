@@ -104,15 +104,7 @@ TEST_F(CallFailureTest, HugeTextsAreShownAndReadWhole)
 // another component may.
 class WindowRefusal {
 public:
-    WindowRefusal() { hook_ = SetWindowsHookExW(WH_CBT, &WindowRefusal::onCbt, nullptr, GetCurrentThreadId()); }
-    ~WindowRefusal()
-    {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
-    }
-    WindowRefusal(const WindowRefusal&) = delete;
-    WindowRefusal& operator=(const WindowRefusal&) = delete;
-    bool active() const { return hook_ != nullptr; }
+    bool active() const { return hook_.active(); }
 
 private:
     static LRESULT CALLBACK onCbt(int code, WPARAM wParam, LPARAM lParam)
@@ -121,7 +113,7 @@ private:
             return 1;
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    HHOOK hook_ = nullptr;
+    ThreadHook hook_{WH_CBT, &WindowRefusal::onCbt};
 };
 
 // The thread's error object, as an early-bound caller reads it.

@@ -22,21 +22,15 @@ namespace {
 // been handled.
 class BusyAfterFirst {
 public:
+    // The hook acts only on messages this thread handles later, so the
+    // settings can follow it.
     BusyAfterFirst(UINT message, DWORD busyMs)
     {
         message_ = message;
         busyMs_ = busyMs;
         done_ = false;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, &BusyAfterFirst::onReturn, nullptr, GetCurrentThreadId());
     }
-    ~BusyAfterFirst()
-    {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
-    }
-    BusyAfterFirst(const BusyAfterFirst&) = delete;
-    BusyAfterFirst& operator=(const BusyAfterFirst&) = delete;
-    bool active() const { return hook_ != nullptr; }
+    bool active() const { return hook_.active(); }
     bool wasBusy() const { return done_; }
 
 private:
@@ -54,7 +48,7 @@ private:
     static inline UINT message_ = 0;
     static inline DWORD busyMs_ = 0;
     static inline bool done_ = false;
-    HHOOK hook_ = nullptr;
+    ThreadHook hook_{WH_CALLWNDPROCRET, &BusyAfterFirst::onReturn};
 };
 
 // What the screen showed of the dialog when its tree was first painted, and

@@ -1,16 +1,12 @@
 #include "MemoryPicture.h"
 
+#include "forms/Gdi.h"
+
 namespace quillnote::test {
 
 MemoryPicture::MemoryPicture(int width, int height) : width_(width), height_(height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = forms::topDownDibInfo(width, height);
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     original_ = SelectObject(dc_, bitmap_);

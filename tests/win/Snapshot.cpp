@@ -50,13 +50,7 @@ void Snapshot::read(HDC dc, int x, int y)
     if (width_ <= 0 || height_ <= 0 || !dc)
         return;
     forms::UniqueMemoryDc memory(CreateCompatibleDC(dc));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = forms::topDownDibInfo(width_, height_);
     void* bits = nullptr;
     forms::UniqueBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)

@@ -28,6 +28,24 @@ bool pumpUntil(const std::function<bool()>& done, DWORD limitMs);
 // input, timers (a dialog's poll ticks) and repaints run.
 void flushEvents(DWORD ms);
 
+// A hook procedure on the calling thread for the owner's lifetime.
+class ThreadHook {
+public:
+    ThreadHook(int kind, HOOKPROC procedure) : hook_(SetWindowsHookExW(kind, procedure, nullptr, GetCurrentThreadId()))
+    {}
+    ~ThreadHook()
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+    }
+    ThreadHook(const ThreadHook&) = delete;
+    ThreadHook& operator=(const ThreadHook&) = delete;
+    bool active() const { return hook_ != nullptr; }
+
+private:
+    HHOOK hook_;
+};
+
 // A plain visible top-level window of the test's own: the active window a
 // dialog takes its owner from, or one that takes the activation away.
 class TestWindow {
