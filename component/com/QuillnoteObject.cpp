@@ -32,35 +32,113 @@ Colour toColour(OLE_COLOR value) { return static_cast<Colour>(value); }
 
 } // namespace
 
-QuillnoteObject::QuillnoteObject() : properties_(threadSharedSettings(), screenIconMetrics()) {}
+QuillnoteObject::QuillnoteObject()
+    : properties_(threadSharedSettings(), screenIconMetrics()), dialogs_(std::make_shared<DialogLink>()),
+      closedEvents_(EventConnection::create(*this, DIID___Quillnote))
+{
+    dialogs_->setClosedHandler([this](const DialogClosing& closing) { dialogClosed(closing); });
+}
+
+QuillnoteObject::~QuillnoteObject()
+{
+    // Dialogs still open tell no one when they close; clients that keep the
+    // connection point find it cut off.
+    dialogs_->setClosedHandler(nullptr);
+    if (closedEvents_)
+        closedEvents_->detach();
+}
 
 HRESULT QuillnoteObject::create(REFIID iid, void** object)
 {
     if (!object)
         return E_POINTER;
     *object = nullptr;
-    auto* created = new (std::nothrow) QuillnoteObject();
-    if (!created)
-        return E_OUTOFMEMORY;
-    const HRESULT hr = created->QueryInterface(iid, object);
-    created->Release();
-    return hr;
+    try {
+        auto* created = new QuillnoteObject();
+        const HRESULT hr = created->QueryInterface(iid, object);
+        created->Release();
+        return hr;
+    }
+    CATCH_RETURN()
+}
+
+void QuillnoteObject::dialogClosed(const DialogClosing& closing)
+{
+    // A sink may release the object from inside its handler: it lives
+    // until the event has gone to every sink.
+    AddRef();
+    if (closing.checkBox)
+        extended_.setCheckBoxValue(*closing.checkBox ? FlagTrue : FlagFalse);
+    if (closedEvents_) {
+        VARIANT result;
+        VariantInit(&result);
+        V_VT(&result) = VT_I2;
+        V_I2(&result) = closing.result;
+        closedEvents_->raise(DISPID_QUILLNOTE_CLOSED, &result, 1);
+    }
+    Release();
 }
 
 // --- IUnknown -------------------------------------------------------------
 
 void* QuillnoteObject::interfaceFor(REFIID iid)
 {
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__Quillnote)
-        return static_cast<_Quillnote*>(this);
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__Quillnote || iid == IID__Quillnote2)
+        return static_cast<_Quillnote2*>(this);
     if (iid == IID_ISupportErrorInfo)
         return static_cast<ISupportErrorInfo*>(this);
+    if (iid == IID_IConnectionPointContainer)
+        return static_cast<IConnectionPointContainer*>(this);
+    if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
+        return static_cast<IProvideClassInfo2*>(this);
     return nullptr;
 }
 
 STDMETHODIMP QuillnoteObject::InterfaceSupportsErrorInfo(REFIID iid)
 {
-    return iid == IID__Quillnote || iid == IID_IDispatch ? S_OK : S_FALSE;
+    return iid == IID__Quillnote || iid == IID__Quillnote2 || iid == IID_IDispatch ? S_OK : S_FALSE;
+}
+
+// --- Events -----------------------------------------------------------------
+
+STDMETHODIMP QuillnoteObject::EnumConnectionPoints(IEnumConnectionPoints** points)
+{
+    return enumerateOnePoint(closedEvents_.get(), points);
+}
+
+STDMETHODIMP QuillnoteObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point)
+{
+    if (!point)
+        return E_POINTER;
+    *point = nullptr;
+    if (iid != DIID___Quillnote)
+        return CONNECT_E_NOCONNECTION;
+    if (!closedEvents_)
+        return E_OUTOFMEMORY;
+    *point = win::ComPtr<IConnectionPoint>(closedEvents_.get()).detach();
+    return S_OK;
+}
+
+STDMETHODIMP QuillnoteObject::GetClassInfo(ITypeInfo** info)
+{
+    if (!info)
+        return E_POINTER;
+    *info = nullptr;
+    QuillnoteTypeInfo* types = nullptr;
+    RETURN_IF_FAILED(typeInfo(types));
+    *info = win::ComPtr<ITypeInfo>(types->coclass).detach();
+    return S_OK;
+}
+
+STDMETHODIMP QuillnoteObject::GetGUID(DWORD kind, GUID* guid)
+{
+    if (!guid)
+        return E_POINTER;
+    *guid = GUID_NULL;
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID)
+        return E_INVALIDARG;
+    *guid = DIID___Quillnote;
+    return S_OK;
 }
 
 // --- IDispatch ------------------------------------------------------------
@@ -111,7 +189,7 @@ STDMETHODIMP QuillnoteObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DI
         return invokeMsgBox(params, result, exception, argError);
     QuillnoteTypeInfo* types = nullptr;
     RETURN_IF_FAILED(typeInfo(types));
-    return types->vtable->Invoke(static_cast<_Quillnote*>(this), id, flags, params, result, exception, argError);
+    return types->vtable->Invoke(static_cast<_Quillnote2*>(this), id, flags, params, result, exception, argError);
 }
 
 HRESULT QuillnoteObject::invokeMsgBox(DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argError)
@@ -119,7 +197,8 @@ HRESULT QuillnoteObject::invokeMsgBox(DISPPARAMS* params, VARIANT* result, EXCEP
     try {
         MsgBoxArguments arguments;
         RETURN_IF_FAILED(readMsgBoxArguments(params, arguments, argError));
-        const MsgBoxOutcome outcome = showMessage(properties_, arguments.message, arguments.buttons, arguments.title);
+        const MsgBoxOutcome outcome =
+            showMessage(properties_, arguments.message, arguments.buttons, arguments.title, extended_, dialogs_);
         if (FAILED(outcome.status))
             return exceptionForCaller(outcome.status, outcome.failure, exception);
         VARIANT code;
@@ -143,7 +222,8 @@ STDMETHODIMP QuillnoteObject::MsgBox(BSTR message, short buttons, BSTR title, VA
         return E_POINTER;
     VariantInit(result);
     try {
-        const MsgBoxOutcome outcome = showMessage(properties_, win::toU16(message), buttons, win::toU16(title));
+        const MsgBoxOutcome outcome =
+            showMessage(properties_, win::toU16(message), buttons, win::toU16(title), extended_, dialogs_);
         if (FAILED(outcome.status))
             return setCallerError(outcome.status, outcome.failure);
         V_VT(result) = VT_I2;
@@ -292,6 +372,86 @@ STDMETHODIMP QuillnoteObject::put_DefaultTitle(BSTR value)
 {
     try {
         properties_.setDefaultTitle(win::toU16(value));
+        return S_OK;
+    }
+    CATCH_RETURN()
+}
+
+// --- _Quillnote2 ----------------------------------------------------------
+
+namespace {
+
+HRESULT copyOut(const std::u16string& text, BSTR* value)
+{
+    if (!value)
+        return E_POINTER;
+    *value = nullptr;
+    win::Bstr copy = win::Bstr::copyOf(text);
+    if (!copy.ok())
+        return E_OUTOFMEMORY;
+    *value = copy.detach();
+    return S_OK;
+}
+
+} // namespace
+
+STDMETHODIMP QuillnoteObject::get_ShowCountdown(VARIANT_BOOL* v) { return readInto(v, extended_.showCountdown()); }
+STDMETHODIMP QuillnoteObject::put_ShowCountdown(VARIANT_BOOL v)
+{
+    extended_.setShowCountdown(v);
+    return S_OK;
+}
+STDMETHODIMP QuillnoteObject::get_TimeoutResult(short* v) { return readInto(v, extended_.timeoutResult()); }
+STDMETHODIMP QuillnoteObject::put_TimeoutResult(short v)
+{
+    extended_.setTimeoutResult(v);
+    return S_OK;
+}
+STDMETHODIMP QuillnoteObject::get_ButtonCaptions(BSTR* v) { return copyOut(extended_.buttonCaptions(), v); }
+STDMETHODIMP QuillnoteObject::put_ButtonCaptions(BSTR v)
+{
+    try {
+        extended_.setButtonCaptions(win::toU16(v));
+        return S_OK;
+    }
+    CATCH_RETURN()
+}
+STDMETHODIMP QuillnoteObject::get_CheckBoxText(BSTR* v) { return copyOut(extended_.checkBoxText(), v); }
+STDMETHODIMP QuillnoteObject::put_CheckBoxText(BSTR v)
+{
+    try {
+        extended_.setCheckBoxText(win::toU16(v));
+        return S_OK;
+    }
+    CATCH_RETURN()
+}
+STDMETHODIMP QuillnoteObject::get_CheckBoxValue(VARIANT_BOOL* v) { return readInto(v, extended_.checkBoxValue()); }
+STDMETHODIMP QuillnoteObject::put_CheckBoxValue(VARIANT_BOOL v)
+{
+    extended_.setCheckBoxValue(v);
+    return S_OK;
+}
+STDMETHODIMP QuillnoteObject::get_OwnerWindow(LONG* v) { return readInto(v, extended_.ownerWindow()); }
+STDMETHODIMP QuillnoteObject::put_OwnerWindow(LONG v)
+{
+    extended_.setOwnerWindow(v);
+    return S_OK;
+}
+STDMETHODIMP QuillnoteObject::get_Theme(short* v) { return readInto(v, extended_.theme()); }
+STDMETHODIMP QuillnoteObject::put_Theme(short v)
+{
+    extended_.setTheme(v);
+    return S_OK;
+}
+STDMETHODIMP QuillnoteObject::get_IsOpen(VARIANT_BOOL* v)
+{
+    return readInto(v, dialogs_->isOpen() ? VARIANT_TRUE : VARIANT_FALSE);
+}
+STDMETHODIMP QuillnoteObject::get_Result(short* v) { return readInto(v, dialogs_->result()); }
+STDMETHODIMP QuillnoteObject::Close(short result)
+{
+    try {
+        dialogs_->close(result);
         return S_OK;
     }
     CATCH_RETURN()

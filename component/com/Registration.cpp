@@ -123,8 +123,16 @@ HRESULT unregisterServer(RegistrationScope scope)
 
     // The type library key is shared by both bitnesses: remove ours, and the
     // whole library entry only when the other bitness is not registered.
-    HRESULT hr = deleteTree(classes.get(), typeLibraryPlatformKey(ThisBitness));
-    if (SUCCEEDED(hr) && !hasSubKeys(classes.get(), typeLibraryLocaleKey()))
+    HRESULT hr = S_OK;
+    for (const auto& key : typeLibraryPlatformKeys(ThisBitness)) {
+        const HRESULT deleted = deleteTree(classes.get(), key);
+        if (FAILED(deleted) && SUCCEEDED(hr))
+            hr = deleted;
+    }
+    bool otherLeft = false;
+    for (const auto& key : typeLibraryLocaleKeys())
+        otherLeft = otherLeft || hasSubKeys(classes.get(), key);
+    if (SUCCEEDED(hr) && !otherLeft)
         hr = deleteTree(classes.get(), typeLibraryTree());
     if (FAILED(hr) && SUCCEEDED(result))
         result = hr;

@@ -15,7 +15,9 @@ HRESULT loadQuillnoteTypeInfo(QuillnoteTypeInfo& out)
     RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put()));
 
     win::ComPtr<ITypeInfo> dispatch;
-    RETURN_IF_FAILED(library->GetTypeInfoOfGuid(IID__Quillnote, dispatch.put()));
+    RETURN_IF_FAILED(library->GetTypeInfoOfGuid(IID__Quillnote2, dispatch.put()));
+    win::ComPtr<ITypeInfo> coclass;
+    RETURN_IF_FAILED(library->GetTypeInfoOfGuid(CLSID_Quillnote, coclass.put()));
 
     // For a dual interface the library hands out the dispatch side; its
     // implemented type -1 is the vtable side that ITypeInfo::Invoke needs.
@@ -26,6 +28,7 @@ HRESULT loadQuillnoteTypeInfo(QuillnoteTypeInfo& out)
 
     out.dispatch = std::move(dispatch);
     out.vtable = std::move(vtable);
+    out.coclass = std::move(coclass);
     return S_OK;
 }
 

@@ -31,11 +31,14 @@ std::vector<std::u16string> sharedTrees();
 // class is registered for that view's bitness.
 std::u16string classServerKey();
 
-// The type library's key for one bitness ("TypeLib\{...}\1.0\0\win64").
-// Unregistration deletes it and then removes the library's whole tree only
-// when no other bitness is still registered beside it.
+// The type library's key for one bitness ("TypeLib\{...}\1.0\0\win64"),
+// for each version it is entered under (the first: version 1.0's).
+// Unregistration deletes them and then removes the library's whole tree
+// only when no other bitness is still registered beside it.
 std::u16string typeLibraryPlatformKey(Bitness bitness);
 std::u16string typeLibraryLocaleKey();
+std::vector<std::u16string> typeLibraryPlatformKeys(Bitness bitness);
+std::vector<std::u16string> typeLibraryLocaleKeys();
 std::u16string typeLibraryTree();
 
 // The folder part of a path (up to, not including, the last backslash).

@@ -12,6 +12,8 @@ const std::u16string Dll = u"C:\\Program Files\\Quillnote\\Quillnote.dll";
 const std::u16string Class = u"CLSID\\{6E70B50F-2404-43CD-B0B6-D1A07624FF43}";
 const std::u16string Library = u"TypeLib\\{DEC25A9B-7F60-4ABE-956C-9C458BB93653}";
 const std::u16string Interface = u"Interface\\{8E7635B5-615B-47AA-940E-E9914B4C05B6}";
+const std::u16string Interface2 = u"Interface\\{0A64DBB5-9024-4F81-BBAB-62FC51913F68}";
+const std::u16string Events = u"Interface\\{B90E83BC-5F99-4EBA-87B5-27698B45A94C}";
 
 const RegistryRow* find(const std::vector<RegistryRow>& rows, const std::u16string& key,
                         const std::u16string& name = u"")
@@ -65,6 +67,30 @@ TEST(RegistrationRows, DualInterfaceUsesTheAutomationMarshaler)
     EXPECT_EQ(valueOf(rows, Interface + u"\\TypeLib", u"Version"), u"1.0");
 }
 
+// Version 1.1: the library is entered under 1.1 too, naming the same file,
+// and its two new interfaces are marshalled from it like the first.
+TEST(RegistrationRows, VersionOnePointOneEntersItsLibraryAndItsInterfaces)
+{
+    const auto rows = registrationRows(Dll, Bitness::Win64);
+    EXPECT_EQ(valueOf(rows, Library + u"\\1.1"), u"QuillnoteLib");
+    EXPECT_EQ(valueOf(rows, Library + u"\\1.1\\0\\win64"), Dll);
+    EXPECT_EQ(valueOf(rows, Library + u"\\1.1\\FLAGS"), u"0");
+    EXPECT_EQ(valueOf(rows, Class + u"\\Version"), u"1.1");
+    const std::vector<std::u16string> platformKeys = {Library + u"\\1.0\\0\\win32", Library + u"\\1.1\\0\\win32"};
+    EXPECT_EQ(typeLibraryPlatformKeys(Bitness::Win32), platformKeys);
+    const std::vector<std::u16string> localeKeys = {Library + u"\\1.0\\0", Library + u"\\1.1\\0"};
+    EXPECT_EQ(typeLibraryLocaleKeys(), localeKeys);
+    const struct {
+        std::u16string key, name;
+    } interfaces[] = {{Interface2, u"_Quillnote2"}, {Events, u"__Quillnote"}};
+    for (const auto& i : interfaces) {
+        EXPECT_EQ(valueOf(rows, i.key), i.name);
+        EXPECT_EQ(valueOf(rows, i.key + u"\\ProxyStubClsid32"), u"{00020424-0000-0000-C000-000000000046}");
+        EXPECT_EQ(valueOf(rows, i.key + u"\\TypeLib"), u"{DEC25A9B-7F60-4ABE-956C-9C458BB93653}");
+        EXPECT_EQ(valueOf(rows, i.key + u"\\TypeLib", u"Version"), u"1.1");
+    }
+}
+
 TEST(RegistrationRows, EveryRowLiesInATreeThatUnregistrationRemoves)
 {
     auto trees = ownedTrees();
@@ -86,9 +112,11 @@ TEST(RegistrationRows, UnregistrationDeletesOnlyOurOwnTrees)
     // never a shared root such as CLSID or Interface. The ProgID is the one
     // tree that both bitnesses' registrations use.
     const auto trees = ownedTrees();
-    ASSERT_EQ(trees.size(), 2u);
+    ASSERT_EQ(trees.size(), 4u);
     EXPECT_EQ(trees[0], Class);
     EXPECT_EQ(trees[1], Interface);
+    EXPECT_EQ(trees[2], Interface2);
+    EXPECT_EQ(trees[3], Events);
     EXPECT_EQ(sharedTrees(), std::vector<std::u16string>{u"QuillnoteLib.Quillnote"});
     EXPECT_EQ(classServerKey(), Class + u"\\InprocServer32");
     const auto rows = registrationRows(Dll, Bitness::Win32);

@@ -87,6 +87,8 @@ MessageBoxForm::~MessageBoxForm()
     unload();
     if (accessible_)
         accessible_->disconnect();
+    if (link_)
+        link_->gone(*this);
 }
 
 // The controls in their design state. It is set before any window exists,
@@ -192,7 +194,20 @@ void MessageBoxForm::closeWith(std::int16_t code)
     resultCode_ = code;
     answered_ = true;
     settings_.resultCode = code;
+    const DialogClosing closing{code, std::nullopt};
     unload();
+    // Told once the dialog is off the screen; a modal call returns after.
+    if (link_)
+        link_->answered(*this, closing);
+}
+
+void MessageBoxForm::closeFromOutside(std::int16_t code)
+{
+    if (!loaded())
+        return;
+    enter();
+    closeWith(code);
+    leave(); // may free this form
 }
 
 LRESULT MessageBoxForm::accessibleObject(WPARAM flags, LPARAM objectId)
@@ -226,6 +241,8 @@ void MessageBoxForm::onDestroyed()
     Form::onDestroyed();
     if (accessible_)
         accessible_->disconnect();
+    if (link_)
+        link_->gone(*this);
 }
 
 // --- Event handlers ---------------------------------------------------------
@@ -355,7 +372,7 @@ void MessageBoxForm::Timer1_Timer()
 {
     ++elapsedSeconds_;
     if (elapsedSeconds_ >= settings_.timerSeconds)
-        closeWith(ResultCodes::None);
+        closeWith(timeoutResult_);
 }
 
 void MessageBoxForm::Timer2_Timer()

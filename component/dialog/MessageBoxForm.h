@@ -3,6 +3,7 @@
 // from load to unload (buttons, Esc, close box, countdown, heading and focus
 // poll, dragging, keeping on top).
 
+#include "DialogLink.h"
 #include "MessageScroller.h"
 #include "core/SharedSettings.h"
 #include "forms/CommandButton.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace quillnote {
 
@@ -60,6 +62,16 @@ public:
     // shown: a call that has decided its buttons makes only those. (In its
     // design state the form has a window for each of its four buttons.)
     void makeOnlyShownButtons() { onlyShownButtons_ = true; }
+
+    // The object that showed the dialog learns through the link when it
+    // closes with an answer; set before the dialog is shown.
+    void setLink(std::shared_ptr<DialogLink> link) { link_ = std::move(link); }
+    // What the dialog returns when the countdown closes it (0 unless the
+    // caller chose otherwise).
+    void setTimeoutResult(std::int16_t code) { timeoutResult_ = code; }
+    // Closes the dialog with `code` from outside its own handlers, as if a
+    // button with that code were pressed (a modeless dialog is freed).
+    void closeFromOutside(std::int16_t code);
 
     // The code this dialog closed with (0 until then), and whether it was
     // closed with one: by a button, a key, the close box or the countdown,
@@ -123,7 +135,9 @@ private:
     std::int16_t focusedButton_ = 0;
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
+    std::int16_t timeoutResult_ = 0;
     bool answered_ = false;
+    std::shared_ptr<DialogLink> link_;
     std::uintptr_t iconHandle_ = 0;
     std::int16_t iconIndex_ = -1;
     MessageScroller scroller_;

@@ -406,7 +406,8 @@ MsgBoxOutcome outOfMemory()
 }
 
 MsgBoxOutcome showMessage(QuillnoteProperties& properties, const std::u16string& message, std::int16_t buttons,
-                          const std::u16string& title)
+                          const std::u16string& title, const ExtendedProperties& extended,
+                          const std::shared_ptr<DialogLink>& link)
 {
     MsgBoxOutcome outcome;
     // The dialog's windows are made aware of their monitor's resolution,
@@ -424,6 +425,11 @@ MsgBoxOutcome showMessage(QuillnoteProperties& properties, const std::u16string&
     SharedSettings& settings = properties.shared();
 
     settings.resultCode = ResultCodes::None;
+    form.setTimeoutResult(extended.timeoutResult());
+    if (link) {
+        form.setLink(link);
+        link->opened(form);
+    }
     const bool chime = isSet(properties.soundBeep());
     if (isSet(settings.modal)) {
         if (chime)

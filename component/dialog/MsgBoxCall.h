@@ -2,11 +2,14 @@
 // The MsgBox call: prepares a dialog from its arguments and the object's
 // properties, lays it out, plays the sound and shows it.
 
+#include "DialogLink.h"
+#include "core/ExtendedProperties.h"
 #include "core/QuillnoteProperties.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quillnote {
@@ -25,7 +28,11 @@ struct MsgBoxOutcome {
 // The outcome of a call that ran out of memory.
 MsgBoxOutcome outOfMemory();
 
+// The properties of version 1.1 (`extended`) default to version 1.0's
+// behaviour; the object that shows the dialog learns through `link` when it
+// closes (none: no one is told).
 MsgBoxOutcome showMessage(QuillnoteProperties& properties, const std::u16string& message, std::int16_t buttons,
-                          const std::u16string& title);
+                          const std::u16string& title, const ExtendedProperties& extended = ExtendedProperties{},
+                          const std::shared_ptr<DialogLink>& link = nullptr);
 
 } // namespace quillnote

@@ -7,6 +7,8 @@
 #include "win/Bstr.h"
 
 #include <cstdlib>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 namespace quillnote::test {
@@ -15,6 +17,8 @@ namespace {
 const GUID LibraryGuid = {0xDEC25A9B, 0x7F60, 0x4ABE, {0x95, 0x6C, 0x9C, 0x45, 0x8B, 0xB9, 0x36, 0x53}};
 const GUID InterfaceGuid = {0x8E7635B5, 0x615B, 0x47AA, {0x94, 0x0E, 0xE9, 0x91, 0x4B, 0x4C, 0x05, 0xB6}};
 const GUID ClassGuid = {0x6E70B50F, 0x2404, 0x43CD, {0xB0, 0xB6, 0xD1, 0xA0, 0x76, 0x24, 0xFF, 0x43}};
+const GUID Interface2Guid = {0x0A64DBB5, 0x9024, 0x4F81, {0xBB, 0xAB, 0x62, 0xFC, 0x51, 0x91, 0x3F, 0x68}};
+const GUID EventsGuid = {0xB90E83BC, 0x5F99, 0x4EBA, {0x87, 0xB5, 0x27, 0x69, 0x8B, 0x45, 0xA9, 0x4C}};
 const GUID StdOleGuid = {0x00020430, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const GUID OleColorGuid = {0x66504301, 0xBE0F, 0x101A, {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
 
@@ -47,6 +51,19 @@ const PropertyRow Properties[] = {
     {L"Top", 0x68030002, Kind::Long},
     {L"Left", 0x68030001, Kind::Long},
     {L"DefaultTitle", 0x68030000, Kind::String},
+};
+
+// The properties of version 1.1 (_Quillnote2) that are read and written, in
+// their order, then the two read-only ones.
+const PropertyRow Properties2[] = {
+    {L"ShowCountdown", 0x68030020, Kind::Bool},    {L"TimeoutResult", 0x68030021, Kind::Short},
+    {L"ButtonCaptions", 0x68030022, Kind::String}, {L"CheckBoxText", 0x68030023, Kind::String},
+    {L"CheckBoxValue", 0x68030024, Kind::Bool},    {L"OwnerWindow", 0x68030025, Kind::Long},
+    {L"Theme", 0x68030026, Kind::Short},
+};
+const PropertyRow ReadOnly2[] = {
+    {L"IsOpen", 0x68030027, Kind::Bool},
+    {L"Result", 0x68030028, Kind::Short},
 };
 
 struct FuncDesc {
@@ -119,6 +136,124 @@ void expectKind(ITypeInfo* info, const TYPEDESC& type, Kind kind)
     }
 }
 
+// Checks one property's get and put of an interface at members `get` and
+// `get + 1`.
+void expectProperty(ITypeInfo* iface, UINT get, const PropertyRow& row, bool writable = true)
+{
+    SCOPED_TRACE(testing::Message() << "property " << std::string(row.name, row.name + wcslen(row.name)));
+    FuncDesc getter(iface, get);
+    ASSERT_NE(getter.desc, nullptr);
+    EXPECT_EQ(memberName(iface, getter.desc->memid), row.name);
+    EXPECT_EQ(getter.desc->memid, row.id);
+    EXPECT_EQ(getter.desc->invkind, INVOKE_PROPERTYGET);
+    ASSERT_EQ(getter.desc->cParams, 1);
+    EXPECT_EQ(getter.desc->lprgelemdescParam[0].paramdesc.wParamFlags, PARAMFLAG_FOUT | PARAMFLAG_FRETVAL);
+    ASSERT_EQ(getter.desc->lprgelemdescParam[0].tdesc.vt, VT_PTR);
+    expectKind(iface, *getter.desc->lprgelemdescParam[0].tdesc.lptdesc, row.kind);
+    if (!writable)
+        return;
+    FuncDesc putter(iface, get + 1);
+    ASSERT_NE(putter.desc, nullptr);
+    EXPECT_EQ(putter.desc->memid, row.id);
+    EXPECT_EQ(putter.desc->invkind, INVOKE_PROPERTYPUT);
+    ASSERT_EQ(putter.desc->cParams, 1);
+    EXPECT_EQ(putter.desc->lprgelemdescParam[0].paramdesc.wParamFlags, PARAMFLAG_FIN);
+    expectKind(iface, putter.desc->lprgelemdescParam[0].tdesc, row.kind);
+}
+
+// Version 1.1: _Quillnote2, a dual interface derived from _Quillnote (which
+// the caller checked unchanged), with the new members; the events'
+// dispinterface __Quillnote; the class with _Quillnote2 as its default
+// interface and __Quillnote as its default source.
+void checkVersionOnePointOne(ITypeLib* library, ITypeInfo* firstInterface)
+{
+    win::ComPtr<ITypeInfo> dispatchSide;
+    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(Interface2Guid, dispatchSide.put()));
+    EXPECT_EQ(memberName(dispatchSide.get(), MEMBERID_NIL), L"_Quillnote2");
+    HREFTYPE vtableRef = 0;
+    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableRef));
+    win::ComPtr<ITypeInfo> iface;
+    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeInfo(vtableRef, iface.put()));
+    {
+        TypeAttr attr(iface.get());
+        ASSERT_NE(attr.attr, nullptr);
+        EXPECT_EQ(attr.attr->typekind, TKIND_INTERFACE);
+        EXPECT_EQ(attr.attr->wTypeFlags, 0x11D0);
+        EXPECT_EQ(attr.attr->cFuncs, 17);
+        EXPECT_EQ(attr.attr->cImplTypes, 1);
+    }
+    HREFTYPE baseRef = 0;
+    ASSERT_HRESULT_SUCCEEDED(iface->GetRefTypeOfImplType(0, &baseRef));
+    win::ComPtr<ITypeInfo> base;
+    ASSERT_HRESULT_SUCCEEDED(iface->GetRefTypeInfo(baseRef, base.put()));
+    {
+        TypeAttr baseAttr(base.get()), firstAttr(firstInterface);
+        ASSERT_NE(baseAttr.attr, nullptr);
+        EXPECT_TRUE(IsEqualGUID(baseAttr.attr->guid, InterfaceGuid)) << "not derived from _Quillnote";
+        EXPECT_EQ(baseAttr.attr->cFuncs, firstAttr.attr->cFuncs);
+    }
+    for (size_t i = 0; i < std::size(Properties2); ++i)
+        expectProperty(iface.get(), static_cast<UINT>(2 * i), Properties2[i]);
+    const UINT readOnly = static_cast<UINT>(2 * std::size(Properties2));
+    for (size_t i = 0; i < std::size(ReadOnly2); ++i)
+        expectProperty(iface.get(), readOnly + static_cast<UINT>(i), ReadOnly2[i], false);
+    {
+        FuncDesc close(iface.get(), readOnly + 2);
+        ASSERT_NE(close.desc, nullptr);
+        EXPECT_EQ(memberName(iface.get(), close.desc->memid), L"Close");
+        EXPECT_EQ(close.desc->memid, 0x60030029);
+        EXPECT_EQ(close.desc->invkind, INVOKE_FUNC);
+        ASSERT_EQ(close.desc->cParams, 1);
+        EXPECT_EQ(close.desc->lprgelemdescParam[0].tdesc.vt, VT_I2);
+        EXPECT_EQ(close.desc->lprgelemdescParam[0].paramdesc.wParamFlags, PARAMFLAG_FIN);
+    }
+
+    // The events: Closed(Result As Integer), DISPID 1.
+    win::ComPtr<ITypeInfo> events;
+    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(EventsGuid, events.put()));
+    EXPECT_EQ(memberName(events.get(), MEMBERID_NIL), L"__Quillnote");
+    {
+        TypeAttr attr(events.get());
+        ASSERT_NE(attr.attr, nullptr);
+        EXPECT_EQ(attr.attr->typekind, TKIND_DISPATCH);
+        EXPECT_TRUE(attr.attr->wTypeFlags & TYPEFLAG_FHIDDEN);
+        // Beside Closed, a dispinterface lists IDispatch's seven members.
+        EXPECT_GE(attr.attr->cFuncs, 1);
+    }
+    MEMBERID closedId = 0;
+    LPOLESTR closedName = const_cast<LPOLESTR>(L"Closed");
+    ASSERT_HRESULT_SUCCEEDED(events->GetIDsOfNames(&closedName, 1, &closedId));
+    EXPECT_EQ(closedId, 1);
+
+    // The class: creatable, _Quillnote2 its default interface and
+    // __Quillnote its default source.
+    win::ComPtr<ITypeInfo> coclass;
+    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(ClassGuid, coclass.put()));
+    EXPECT_EQ(memberName(coclass.get(), MEMBERID_NIL), L"Quillnote");
+    {
+        TypeAttr attr(coclass.get());
+        ASSERT_NE(attr.attr, nullptr);
+        EXPECT_EQ(attr.attr->typekind, TKIND_COCLASS);
+        EXPECT_TRUE(attr.attr->wTypeFlags & TYPEFLAG_FCANCREATE);
+        ASSERT_EQ(attr.attr->cImplTypes, 2);
+    }
+    const struct {
+        INT flags;
+        const wchar_t* name;
+    } implemented[] = {{IMPLTYPEFLAG_FDEFAULT, L"_Quillnote2"},
+                       {IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE, L"__Quillnote"}};
+    for (UINT i = 0; i < 2; ++i) {
+        INT implFlags = 0;
+        ASSERT_HRESULT_SUCCEEDED(coclass->GetImplTypeFlags(i, &implFlags));
+        EXPECT_EQ(implFlags, implemented[i].flags);
+        HREFTYPE implRef = 0;
+        ASSERT_HRESULT_SUCCEEDED(coclass->GetRefTypeOfImplType(i, &implRef));
+        win::ComPtr<ITypeInfo> impl;
+        ASSERT_HRESULT_SUCCEEDED(coclass->GetRefTypeInfo(implRef, impl.put()));
+        EXPECT_EQ(memberName(impl.get(), MEMBERID_NIL), implemented[i].name);
+    }
+}
+
 void checkLibrary(const std::wstring& path, SYSKIND expectedSystem)
 {
     win::ComPtr<ITypeLib> library;
@@ -128,7 +263,7 @@ void checkLibrary(const std::wstring& path, SYSKIND expectedSystem)
     ASSERT_HRESULT_SUCCEEDED(library->GetLibAttr(&libAttr));
     EXPECT_TRUE(IsEqualGUID(libAttr->guid, LibraryGuid));
     EXPECT_EQ(libAttr->wMajorVerNum, 1);
-    EXPECT_EQ(libAttr->wMinorVerNum, 0);
+    EXPECT_EQ(libAttr->wMinorVerNum, 1);
     EXPECT_EQ(libAttr->lcid, 0x409u);
     EXPECT_EQ(libAttr->syskind, expectedSystem);
     library->ReleaseTLibAttr(libAttr);
@@ -232,25 +367,7 @@ void checkLibrary(const std::wstring& path, SYSKIND expectedSystem)
         expectKind(iface.get(), put.desc->lprgelemdescParam[0].tdesc, row.kind);
     }
 
-    // The class: creatable, _Quillnote as its default interface, no events.
-    win::ComPtr<ITypeInfo> coclass;
-    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(ClassGuid, coclass.put()));
-    EXPECT_EQ(memberName(coclass.get(), MEMBERID_NIL), L"Quillnote");
-    {
-        TypeAttr attr(coclass.get());
-        ASSERT_NE(attr.attr, nullptr);
-        EXPECT_EQ(attr.attr->typekind, TKIND_COCLASS);
-        EXPECT_TRUE(attr.attr->wTypeFlags & TYPEFLAG_FCANCREATE);
-        ASSERT_EQ(attr.attr->cImplTypes, 1);
-    }
-    INT implFlags = 0;
-    ASSERT_HRESULT_SUCCEEDED(coclass->GetImplTypeFlags(0, &implFlags));
-    EXPECT_EQ(implFlags, IMPLTYPEFLAG_FDEFAULT);
-    HREFTYPE implRef = 0;
-    ASSERT_HRESULT_SUCCEEDED(coclass->GetRefTypeOfImplType(0, &implRef));
-    win::ComPtr<ITypeInfo> impl;
-    ASSERT_HRESULT_SUCCEEDED(coclass->GetRefTypeInfo(implRef, impl.put()));
-    EXPECT_EQ(memberName(impl.get(), MEMBERID_NIL), L"_Quillnote");
+    checkVersionOnePointOne(library.get(), iface.get());
 }
 
 TEST(TypeLibrary, EmbeddedLibraryOfThisBuild)

@@ -1,0 +1,303 @@
+// The members of version 1.1 (_Quillnote2): what each stores, early and
+// late bound, bad values included; the results of modeless dialogs (IsOpen,
+// Result, Close) and the Closed event through the object's connection point.
+
+#include "DialogTest.h"
+#include "EventSink.h"
+#include "win/Bstr.h"
+
+#include <olectl.h>
+
+#include <string>
+
+namespace quillnote::test {
+namespace {
+
+class Version11Test : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        ASSERT_HRESULT_SUCCEEDED(box_.queryInterface(box2_));
+    }
+    // A modeless Yes/No dialog of this object, shown and activated.
+    HWND showYesNo() { return showModeless(L"Keep going?", 4); }
+
+    win::ComPtr<_Quillnote2> box2_;
+};
+
+TEST_F(Version11Test, TheNewInterfaceIsTheSameObjectAndTheDefaultOfIDispatch)
+{
+    win::ComPtr<IUnknown> viaOld, viaNew;
+    ASSERT_HRESULT_SUCCEEDED(box_.queryInterface(viaOld));
+    ASSERT_HRESULT_SUCCEEDED(box2_.queryInterface(viaNew));
+    EXPECT_EQ(viaOld.get(), viaNew.get());
+    // A late-bound client finds the new members by name through IDispatch.
+    const LateBound late(box_.get());
+    DISPID id = 0;
+    EXPECT_HRESULT_SUCCEEDED(late.dispId(L"ShowCountdown", id));
+    EXPECT_EQ(id, 0x68030020);
+    EXPECT_HRESULT_SUCCEEDED(late.dispId(L"DefaultTitle", id)) << "the members of 1.0 are still there";
+    EXPECT_EQ(id, 0x68030000);
+}
+
+TEST_F(Version11Test, EachMemberStoresWhatItIsGivenEarlyAndLateBound)
+{
+    // Defaults: the behaviour of version 1.0.
+    VARIANT_BOOL flag = -5;
+    short number = -5;
+    LONG handle = -5;
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_ShowCountdown(&flag));
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_TimeoutResult(&number));
+    EXPECT_EQ(number, 0);
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_OwnerWindow(&handle));
+    EXPECT_EQ(handle, 0);
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_Theme(&number));
+    EXPECT_EQ(number, 0);
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_IsOpen(&flag));
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_Result(&number));
+    EXPECT_EQ(number, 0);
+    win::Bstr text;
+    EXPECT_HRESULT_SUCCEEDED(box2_->get_ButtonCaptions(text.put()));
+    EXPECT_EQ(text.view(), L"");
+
+    const LateBound late(box_.get());
+    const struct {
+        const wchar_t* name;
+        VARIANT written;
+        VARIANT expected;
+    } cases[] = {
+        {L"ShowCountdown", makeBool(VARIANT_TRUE), makeBool(VARIANT_TRUE)},
+        {L"TimeoutResult", makeI2(32000), makeI2(32000)},
+        {L"TimeoutResult", makeI2(-1), makeI2(-1)},
+        {L"Theme", makeI2(2), makeI2(2)},
+        {L"Theme", makeI2(9), makeI2(0)},
+        {L"Theme", makeI2(-3), makeI2(0)},
+        {L"OwnerWindow", makeI4(0x7FFFFFFF), makeI4(0x7FFFFFFF)},
+        {L"OwnerWindow", makeI4(-1), makeI4(-1)},
+        {L"CheckBoxValue", makeBool(VARIANT_TRUE), makeBool(VARIANT_TRUE)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name, c.name + wcslen(c.name)));
+        ASSERT_HRESULT_SUCCEEDED(late.put(c.name, c.written));
+        Variant read;
+        ASSERT_HRESULT_SUCCEEDED(late.get(c.name, read));
+        EXPECT_EQ(V_VT(&*read), V_VT(&c.expected));
+        EXPECT_EQ(VarCmp(read.get(), const_cast<VARIANT*>(&c.expected), LOCALE_USER_DEFAULT, 0), VARCMP_EQ);
+    }
+
+    // Texts: empty, ordinary, any UTF-16 and long, read back whole.
+    const std::wstring texts[] = {L"", L"&Save|Do&n't save|Cancel", L"\x05E9\x05DC\x05D5\x05DD|\xD83D\xDE00",
+                                  std::wstring(100000, L'x')};
+    for (const std::wstring& written : texts) {
+        const win::Bstr in = win::Bstr::copyOf(std::wstring_view(written));
+        ASSERT_HRESULT_SUCCEEDED(box2_->put_ButtonCaptions(in.get()));
+        ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(in.get()));
+        win::Bstr captions, checkBox;
+        ASSERT_HRESULT_SUCCEEDED(box2_->get_ButtonCaptions(captions.put()));
+        ASSERT_HRESULT_SUCCEEDED(box2_->get_CheckBoxText(checkBox.put()));
+        EXPECT_EQ(std::wstring(captions.view()), written);
+        EXPECT_EQ(std::wstring(checkBox.view()), written);
+    }
+    EXPECT_HRESULT_SUCCEEDED(box2_->put_ButtonCaptions(nullptr)) << "a null string is the empty one";
+
+    // Readers refuse a null pointer; the read-only members refuse writing.
+    EXPECT_EQ(box2_->get_IsOpen(nullptr), E_POINTER);
+    EXPECT_EQ(box2_->get_Result(nullptr), E_POINTER);
+    EXPECT_EQ(box2_->get_ButtonCaptions(nullptr), E_POINTER);
+    EXPECT_TRUE(FAILED(late.put(L"IsOpen", makeBool(VARIANT_TRUE))));
+    EXPECT_TRUE(FAILED(late.put(L"Result", makeI2(6))));
+}
+
+TEST_F(Version11Test, TheCountdownReturnsTheTimeoutResult)
+{
+    box_->put_TimerSeconds(1);
+    box2_->put_TimeoutResult(32000);
+    DialogDriver driver(nullptr);
+    EXPECT_EQ(msgBox(L"Times out", 4), 32000);
+    short result = 0;
+    box2_->get_Result(&result);
+    EXPECT_EQ(result, 32000);
+}
+
+TEST_F(Version11Test, AModelessDialogReportsItsResultAndRaisesClosed)
+{
+    const auto sink = EventSink::create();
+    ASSERT_TRUE(sink->connect(box2_.get()));
+    HWND dialog = showYesNo();
+    ASSERT_NE(dialog, nullptr);
+    VARIANT_BOOL open = VARIANT_FALSE;
+    box2_->get_IsOpen(&open);
+    EXPECT_EQ(open, VARIANT_TRUE);
+    short result = -1;
+    box2_->get_Result(&result);
+    EXPECT_EQ(result, 0) << "no dialog has closed yet";
+
+    const DialogView view = viewOf(dialog);
+    const ButtonInfo* no = view.button(L"&No");
+    ASSERT_NE(no, nullptr);
+    clickButton(*no);
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 5000));
+    box2_->get_IsOpen(&open);
+    EXPECT_EQ(open, VARIANT_FALSE);
+    box2_->get_Result(&result);
+    EXPECT_EQ(result, 7);
+    EXPECT_EQ(sink->closed(), std::vector<short>{7});
+    sink->disconnect();
+}
+
+TEST_F(Version11Test, CloseEndsTheOpenDialogWithTheCodeAndDoesNothingWithoutOne)
+{
+    const auto sink = EventSink::create();
+    ASSERT_TRUE(sink->connect(box2_.get()));
+    EXPECT_HRESULT_SUCCEEDED(box2_->Close(6)) << "no dialog: nothing happens";
+    EXPECT_TRUE(sink->closed().empty());
+
+    HWND dialog = showYesNo();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_HRESULT_SUCCEEDED(box2_->Close(-123));
+    EXPECT_FALSE(IsWindow(dialog));
+    short result = 0;
+    box2_->get_Result(&result);
+    EXPECT_EQ(result, -123);
+    EXPECT_EQ(sink->closed(), std::vector<short>{-123});
+    EXPECT_HRESULT_SUCCEEDED(box2_->Close(6));
+    EXPECT_EQ(sink->closed().size(), 1u) << "a closed dialog closed again";
+    sink->disconnect();
+}
+
+TEST_F(Version11Test, AModalDialogRaisesClosedBeforeMsgBoxReturns)
+{
+    const auto sink = EventSink::create();
+    ASSERT_TRUE(sink->connect(box2_.get()));
+    bool returned = false;
+    bool closedBeforeReturn = false;
+    sink->onClosed = [&](short) { closedBeforeReturn = !returned; };
+    DialogDriver driver([](const DialogView& view) {
+        if (const ButtonInfo* yes = view.button(L"&Yes"))
+            clickButton(*yes);
+    });
+    EXPECT_EQ(msgBox(L"Modal", 4), 6);
+    returned = true;
+    EXPECT_EQ(sink->closed(), std::vector<short>{6});
+    EXPECT_TRUE(closedBeforeReturn);
+    sink->disconnect();
+}
+
+// A sink that holds the last reference to the object and lets it go inside
+// Closed; and a dialog that outlives its object, closed later: neither
+// reaches a freed object.
+TEST_F(Version11Test, ObjectsReleasedWhileTheirDialogsCloseAreNeverReachedAgain)
+{
+    {
+        win::ComPtr<_Quillnote> own;
+        ASSERT_HRESULT_SUCCEEDED(component_.create(own));
+        own->put_SoundBeep(VARIANT_FALSE);
+        own->put_Modal(VARIANT_FALSE);
+        const auto sink = EventSink::create();
+        ASSERT_TRUE(sink->connect(own.get()));
+        const win::Bstr text = win::Bstr::copyOf(u"Released inside Closed");
+        Variant ignored;
+        ASSERT_HRESULT_SUCCEEDED(own->MsgBox(text.get(), 0, nullptr, ignored.get()));
+        HWND dialog = findDialog(GetCurrentThreadId());
+        ASSERT_NE(dialog, nullptr);
+        _Quillnote* last = own.detach();
+        sink->onClosed = [&](short) {
+            sink->disconnect();
+            last->Release();
+        };
+        releaseKey(dialog, VK_ESCAPE);
+        ASSERT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 5000));
+        EXPECT_EQ(sink->closed(), std::vector<short>{2});
+    }
+    {
+        win::ComPtr<_Quillnote> own;
+        ASSERT_HRESULT_SUCCEEDED(component_.create(own));
+        own->put_SoundBeep(VARIANT_FALSE);
+        own->put_Modal(VARIANT_FALSE);
+        const auto sink = EventSink::create();
+        ASSERT_TRUE(sink->connect(own.get()));
+        const win::Bstr text = win::Bstr::copyOf(u"Outlives its object");
+        Variant ignored;
+        ASSERT_HRESULT_SUCCEEDED(own->MsgBox(text.get(), 0, nullptr, ignored.get()));
+        HWND dialog = findDialog(GetCurrentThreadId());
+        ASSERT_NE(dialog, nullptr);
+        own.reset(); // the sink's connection point is all that is left
+        releaseKey(dialog, VK_ESCAPE);
+        ASSERT_TRUE(pumpUntil([&] { return !IsWindow(dialog); }, 5000));
+        EXPECT_TRUE(sink->closed().empty()) << "an event from an object that is gone";
+        sink->disconnect();
+    }
+    EXPECT_EQ(component_.canUnloadNow(), S_FALSE) << "the fixture's own object is still alive";
+}
+
+TEST_F(Version11Test, TheConnectionPointAnswersAsThePlatformExpects)
+{
+    win::ComPtr<IConnectionPointContainer> container;
+    ASSERT_HRESULT_SUCCEEDED(box2_.queryInterface(container));
+    win::ComPtr<IConnectionPoint> point;
+    EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, point.put()), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(container->FindConnectionPoint(DIID___Quillnote, nullptr), E_POINTER);
+    ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID___Quillnote, point.put()));
+    IID iid = {};
+    EXPECT_HRESULT_SUCCEEDED(point->GetConnectionInterface(&iid));
+    EXPECT_TRUE(IsEqualIID(iid, DIID___Quillnote));
+    win::ComPtr<IConnectionPointContainer> back;
+    EXPECT_HRESULT_SUCCEEDED(point->GetConnectionPointContainer(back.put()));
+    EXPECT_EQ(back.get(), container.get());
+
+    DWORD cookie = 99;
+    EXPECT_EQ(point->Advise(nullptr, &cookie), E_POINTER);
+    EXPECT_EQ(point->Unadvise(12345), CONNECT_E_NOCONNECTION);
+    const auto first = EventSink::create(), second = EventSink::create();
+    DWORD firstCookie = 0, secondCookie = 0;
+    ASSERT_HRESULT_SUCCEEDED(point->Advise(static_cast<IDispatch*>(first.get()), &firstCookie));
+    ASSERT_HRESULT_SUCCEEDED(point->Advise(static_cast<IDispatch*>(second.get()), &secondCookie));
+    EXPECT_NE(firstCookie, secondCookie);
+
+    win::ComPtr<IEnumConnections> connections;
+    ASSERT_HRESULT_SUCCEEDED(point->EnumConnections(connections.put()));
+    CONNECTDATA data[3] = {};
+    ULONG fetched = 0;
+    EXPECT_EQ(connections->Next(3, data, &fetched), S_FALSE);
+    EXPECT_EQ(fetched, 2u);
+    for (ULONG i = 0; i < fetched; ++i)
+        data[i].pUnk->Release();
+
+    win::ComPtr<IEnumConnectionPoints> points;
+    ASSERT_HRESULT_SUCCEEDED(container->EnumConnectionPoints(points.put()));
+    IConnectionPoint* found = nullptr;
+    EXPECT_EQ(points->Next(1, &found, nullptr), S_OK);
+    EXPECT_EQ(found, point.get());
+    if (found)
+        found->Release();
+    EXPECT_EQ(points->Next(1, &found, nullptr), S_FALSE);
+
+    win::ComPtr<IProvideClassInfo2> classInfo;
+    ASSERT_HRESULT_SUCCEEDED(box2_.queryInterface(classInfo));
+    GUID source = {};
+    EXPECT_HRESULT_SUCCEEDED(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source));
+    EXPECT_TRUE(IsEqualGUID(source, DIID___Quillnote));
+    win::ComPtr<ITypeInfo> coclass;
+    EXPECT_HRESULT_SUCCEEDED(classInfo->GetClassInfo(coclass.put()));
+    EXPECT_TRUE(coclass);
+
+    EXPECT_HRESULT_SUCCEEDED(point->Unadvise(firstCookie));
+    EXPECT_EQ(point->Unadvise(firstCookie), CONNECT_E_NOCONNECTION) << "unadvised twice";
+    EXPECT_HRESULT_SUCCEEDED(point->Unadvise(secondCookie));
+
+    // The point outlives its object: it answers, and reaches nothing.
+    back.reset();
+    classInfo.reset();
+    container.reset();
+    box2_.reset();
+    box_.reset();
+    win::ComPtr<IConnectionPointContainer> gone;
+    EXPECT_TRUE(FAILED(point->GetConnectionPointContainer(gone.put())));
+    EXPECT_TRUE(FAILED(point->Advise(static_cast<IDispatch*>(first.get()), &cookie)));
+}
+
+} // namespace
+} // namespace quillnote::test
