@@ -19,11 +19,11 @@ constexpr double HeadingPadding = 300; // around the heading text
 constexpr int CloseBoxAllowance = 270; // heading room for the close box
 constexpr int ButtonWidth = 1095;
 constexpr int ButtonGap = 105;
-constexpr int ButtonPitch = ButtonWidth + ButtonGap; // left edge to left edge
-constexpr int OuterMargin = 570;                     // beside the button row and below it
-constexpr int TextInset = 150;                       // text edge without icon; gaps around the icon
-constexpr double TextRightMargin = 255;              // right of the text, for the dialog width
-constexpr double ScreenMargin = 240;                 // the dialog is at most this much narrower than the screen
+constexpr double CaptionRoom = 240;     // beside a caption that widens its button, on both sides in all
+constexpr int OuterMargin = 570;        // beside the button row and below it
+constexpr int TextInset = 150;          // text edge without icon; gaps around the icon
+constexpr double TextRightMargin = 255; // right of the text, for the dialog width
+constexpr double ScreenMargin = 240;    // the dialog is at most this much narrower than the screen
 constexpr double RightAlignMargin = 270;
 constexpr int CentreGrid = 15;
 constexpr int CentreOffset = 30;
@@ -65,11 +65,11 @@ std::int32_t headingWidth(double captionWidth, bool controlBox)
     return saturate(hw + (controlBox ? CloseBoxAllowance : 0));
 }
 
-// bw: n buttons with their gaps plus the margin, in 16-bit arithmetic as the
-// dialog computes it. With no button the gap term goes negative, giving 465.
-std::int32_t buttonRowWidth(int n)
+// bw: n buttons with their gaps plus the margin. With no button the gap
+// term goes negative, giving 465 for the design's button width.
+std::int32_t buttonRowWidth(int n, double buttonWidth)
 {
-    return static_cast<std::int16_t>(ButtonWidth * n + OuterMargin + ButtonGap * (n - 1));
+    return saturate(whole(buttonWidth * n + OuterMargin + ButtonGap * (n - 1)));
 }
 
 // tl: the text starts right of the icon, or at the inset without one.
@@ -154,12 +154,13 @@ void placeTextVertically(const LayoutInput& in, LayoutResult& out)
 
 // The row (without its margin) is centred in the dialog; the hidden buttons
 // get places too so that every button has a defined position.
-void placeButtons(double width, std::int32_t bw, LayoutResult& out)
+void placeButtons(double width, std::int32_t bw, double buttonWidth, LayoutResult& out)
 {
     const double row = static_cast<double>(bw) - OuterMargin;
     out.buttonLeft[0] = (width - row) / 2;
     for (int i = 1; i < 4; ++i)
-        out.buttonLeft[i] = out.buttonLeft[i - 1] + ButtonPitch;
+        out.buttonLeft[i] = out.buttonLeft[i - 1] + buttonWidth + ButtonGap;
+    out.buttonWidth = buttonWidth;
 }
 
 // A dialog taller than the cap keeps its heading and its button row and
@@ -243,7 +244,7 @@ LayoutResult layoutPass(const LayoutInput& in, double reserve)
     LayoutResult out;
     out.buttonCount = clampButtonCount(in.buttonCount);
     out.headingWidth = headingWidth(in.captionWidth, in.controlBox);
-    out.buttonRowWidth = buttonRowWidth(out.buttonCount);
+    out.buttonRowWidth = buttonRowWidth(out.buttonCount, in.buttonWidth);
     out.textLeftEdge = textLeftEdge(in);
     out.textWidth = whole(in.textWidth + out.textLeftEdge + TextRightMargin + reserve);
 
@@ -264,7 +265,7 @@ LayoutResult layoutPass(const LayoutInput& in, double reserve)
     placeTextVertically(in, out);
     out.textAlignment = in.textAlignment;
 
-    placeButtons(out.dialogWidth, out.buttonRowWidth, out);
+    placeButtons(out.dialogWidth, out.buttonRowWidth, in.buttonWidth, out);
 
     out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
     capHeight(in, out);
@@ -288,6 +289,12 @@ LayoutResult layoutDialog(const LayoutInput& in)
     if (!out.textScrolls)
         return out;
     return layoutPass(in, std::max(0.0, in.scrollBarWidth));
+}
+
+double buttonWidthFor(double widestCaption)
+{
+    const double needed = widestCaption + CaptionRoom;
+    return needed > ButtonWidth ? std::ceil(needed) : ButtonWidth;
 }
 
 } // namespace quillnote

@@ -52,8 +52,11 @@ struct LayoutInput {
     OwnerRect owner;                                  // used when startUpPosition == 1
     double screenWidth = 15360, screenHeight = 11520; // twips
     double buttonHeight = 375;                        // MsgButton(0).Height
-    double backgroundTop = 330;                       // Background.Top
-    double currentTop = 0, currentLeft = 0;           // dialog position kept for any other StartUpPosition value
+    // Every shown button's width: the design's, or wider for captions that
+    // need it (see buttonWidthFor).
+    double buttonWidth = 1095;
+    double backgroundTop = 330;             // Background.Top
+    double currentTop = 0, currentLeft = 0; // dialog position kept for any other StartUpPosition value
     // The tallest the dialog may be (the work area of its monitor less a
     // margin); a taller message scrolls inside a shorter text area.
     double maxDialogHeight = std::numeric_limits<double>::infinity();
@@ -83,6 +86,7 @@ struct LayoutResult {
     std::int16_t textAlignment = 0;   // MsgText.Alignment
     double buttonTop = 0;             // bt, MsgButton(0..3).Top
     double buttonLeft[4] = {};        // MsgButton(0..3).Left, hidden buttons included
+    double buttonWidth = 0;           // MsgButton(0..3).Width
     double dialogHeight = 0;          // the dialog's Height
     double backgroundHeight = 0;      // Background.Height
     double dialogTop = 0, dialogLeft = 0;
@@ -103,5 +107,10 @@ struct LayoutResult {
 };
 
 LayoutResult layoutDialog(const LayoutInput& in);
+
+// The width every button takes for captions whose widest is `widestCaption`
+// twips: the design's 1095, or the caption with room on both sides when it
+// needs more.
+double buttonWidthFor(double widestCaption);
 
 } // namespace quillnote

@@ -486,6 +486,34 @@ TEST(LayoutDialog, ButtonRowWidthForEachCount)
     }
 }
 
+// Captions that need more than the design's width widen every button, the
+// row, its gaps kept, and the dialog with it.
+TEST(LayoutDialog, WiderButtonsWidenTheRowAndKeepTheirGaps)
+{
+    EXPECT_DOUBLE_EQ(buttonWidthFor(0), 1095) << "no caption";
+    EXPECT_DOUBLE_EQ(buttonWidthFor(855), 1095) << "a caption that just fits";
+    EXPECT_DOUBLE_EQ(buttonWidthFor(855.5), 1096) << "a caption that does not: rounded up to whole twips";
+    EXPECT_DOUBLE_EQ(buttonWidthFor(2000), 2240);
+
+    LayoutInput in;
+    in.buttonCount = 3;
+    in.buttonWidth = 2240;
+    const LayoutResult r = layoutDialog(in);
+    EXPECT_EQ(r.buttonRowWidth, 3 * 2240 + 2 * 105 + 570);
+    EXPECT_DOUBLE_EQ(r.buttonWidth, 2240);
+    EXPECT_DOUBLE_EQ(r.dialogWidth, r.buttonRowWidth) << "the row is the widest part";
+    for (int i = 1; i < 4; ++i)
+        EXPECT_DOUBLE_EQ(r.buttonLeft[i] - r.buttonLeft[i - 1], 2240 + 105);
+    EXPECT_DOUBLE_EQ(r.buttonLeft[0], 570 / 2.0) << "centred, with half the margin on each side";
+
+    // The design's width gives the layout of version 1.0 to the twip.
+    LayoutInput design;
+    design.buttonCount = 3;
+    const LayoutResult d = layoutDialog(design);
+    EXPECT_DOUBLE_EQ(d.buttonWidth, 1095);
+    EXPECT_EQ(d.buttonRowWidth, 4065);
+}
+
 TEST(LayoutDialog, WidestOfTextButtonsAndHeading)
 {
     struct Case {

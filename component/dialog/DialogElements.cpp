@@ -65,6 +65,19 @@ std::optional<DialogElement> elementOf(MessageBoxForm& form, long childId)
     return std::nullopt;
 }
 
+std::optional<long> childOfButton(const MessageBoxForm& form, const forms::CommandButton& button)
+{
+    long id = MessageChild;
+    for (const auto& each : form.MsgButton) {
+        if (shown(each)) {
+            ++id;
+            if (&each == &button)
+                return id;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<long> focusedChild(MessageBoxForm& form)
 {
     const HWND focus = GetFocus();

@@ -27,6 +27,8 @@ constexpr long MessageChild = 1;
 long childCount(const MessageBoxForm& form);
 // The element of a child ID; none for an ID the dialog does not have.
 std::optional<DialogElement> elementOf(MessageBoxForm& form, long childId);
+// The child ID of a shown button; none for one that is not shown.
+std::optional<long> childOfButton(const MessageBoxForm& form, const forms::CommandButton& button);
 // The child that holds the focus: 0 for the dialog, none when the focus is
 // elsewhere.
 std::optional<long> focusedChild(MessageBoxForm& form);

@@ -4,10 +4,12 @@
 #include "Chime.h"
 #include "DialogAccessible.h"
 #include "DialogControlIds.h"
+#include "DialogElements.h"
 #include "PhaseMarks.h"
 #include "ResourceIds.h"
 #include "core/ButtonFlags.h"
 #include "core/CopiedText.h"
+#include "core/CustomCaptions.h"
 #include "core/DialogGeometry.h"
 #include "core/DpiScaling.h"
 #include "core/FadePainter.h"
@@ -120,8 +122,14 @@ void MessageBoxForm::designControls()
         Background.add(line);
     }
     Background.onPaint = [this] { Background_Paint(); };
-    Background.onMouseWheel = [this](int delta) { scroller_.wheel(delta); };
-    Background.onMouseWheelAcross = [this](int delta) { scroller_.wheelAcross(delta); };
+    Background.onMouseWheel = [this](int delta) {
+        userActed();
+        scroller_.wheel(delta);
+    };
+    Background.onMouseWheelAcross = [this](int delta) {
+        userActed();
+        scroller_.wheelAcross(delta);
+    };
     Background.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
     MsgText.onMouseDown = [this](const forms::MouseEvent&) { DragFromSurface(); };
     Timer2.onTick = [this] { Timer2_Timer(); };
@@ -269,6 +277,8 @@ void MessageBoxForm::Form_Activate()
         if (settings_.timerSeconds > 0) {
             Timer1.setEnabled(true);
             elapsedSeconds_ = 0;
+            if (countdownShown_)
+                showSecondsLeft();
         }
     });
     runStep([&] { Timer2_Timer(); });
@@ -327,6 +337,7 @@ void MessageBoxForm::Form_KeyUp(int keyCode, int)
 
 void MessageBoxForm::Form_KeyDown(int keyCode, int shift)
 {
+    runStep([&] { userActed(); });
     constexpr int ControlHeld = 2;
     if (shift == ControlHeld && (keyCode == 'C' || keyCode == VK_INSERT))
         runStep([&] { copyToClipboard(); });
@@ -362,8 +373,12 @@ void MessageBoxForm::drawIcon(HDC dc)
 
 void MessageBoxForm::MsgButton_Click(int index)
 {
-    if (auto code = resultCodeForCaption(MsgButton[index].caption()))
+    // The call gave each button its code by position; a button it left in
+    // its design state answers by its caption.
+    if (const auto code = buttonResults_[static_cast<size_t>(index)])
         closeWith(*code);
+    else if (const auto byCaption = resultCodeForCaption(MsgButton[index].caption()))
+        closeWith(*byCaption);
 }
 
 void MessageBoxForm::MsgButton_GotFocus(int index) { focusedButton_ = static_cast<std::int16_t>(index); }
@@ -373,6 +388,46 @@ void MessageBoxForm::Timer1_Timer()
     ++elapsedSeconds_;
     if (elapsedSeconds_ >= settings_.timerSeconds)
         closeWith(timeoutResult_);
+    else if (countdownShown_)
+        runStep([&] { showSecondsLeft(); });
+}
+
+forms::CommandButton* MessageBoxForm::defaultButton()
+{
+    for (auto& button : MsgButton)
+        if (button.isDefault() && button.visible())
+            return &button;
+    return nullptr;
+}
+
+void MessageBoxForm::showSecondsLeft()
+{
+    forms::CommandButton* button = defaultButton();
+    if (!button)
+        return;
+    if (captionBeforeCountdown_.empty())
+        captionBeforeCountdown_ = button->caption();
+    button->setCaption(countdownCaption(captionBeforeCountdown_, settings_.timerSeconds - elapsedSeconds_));
+    // Screen readers read the button's new name.
+    if (const auto child = childOfButton(*this, *button))
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, *child);
+}
+
+// Someone who is reading is not cut off: the first key or click of the user
+// in the dialog stops a countdown that shows its seconds, and the default
+// button gets its caption back. (A countdown that does not show itself runs
+// on, as it always did.)
+void MessageBoxForm::userActed()
+{
+    if (!countdownShown_ || !Timer1.enabled())
+        return;
+    Timer1.setEnabled(false);
+    forms::CommandButton* button = defaultButton();
+    if (!button || captionBeforeCountdown_.empty())
+        return;
+    button->setCaption(captionBeforeCountdown_);
+    if (const auto child = childOfButton(*this, *button))
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, *child);
 }
 
 void MessageBoxForm::Timer2_Timer()
@@ -414,12 +469,17 @@ void MessageBoxForm::PaintHeading(bool active)
     paintLinearGradient(heading, colour, Direction::LeftToRight, true, active, systemColours, reach);
 }
 
-void MessageBoxForm::ControlBoxUp_MouseDown() { ControlBoxUp.setPicture(ControlBoxDn.picture()); }
+void MessageBoxForm::ControlBoxUp_MouseDown()
+{
+    userActed();
+    ControlBoxUp.setPicture(ControlBoxDn.picture());
+}
 
 void MessageBoxForm::ControlBoxUp_MouseUp() { Form_KeyUp(VK_ESCAPE, 0); }
 
 void MessageBoxForm::DragFromSurface()
 {
+    userActed();
     if (isSet(settings_.moveable))
         DragWindow(hwnd());
 }

@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace quillnote {
 
@@ -69,6 +71,11 @@ public:
     // What the dialog returns when the countdown closes it (0 unless the
     // caller chose otherwise).
     void setTimeoutResult(std::int16_t code) { timeoutResult_ = code; }
+    // The code button i returns, whatever its caption says.
+    void setButtonResult(size_t i, std::int16_t code) { buttonResults_.at(i) = code; }
+    // The seconds left are shown after the default button's caption while
+    // the countdown runs; the user's first key or click stops it.
+    void showCountdown() { countdownShown_ = true; }
     // Closes the dialog with `code` from outside its own handlers, as if a
     // button with that code were pressed (a modeless dialog is freed).
     void closeFromOutside(std::int16_t code);
@@ -107,6 +114,11 @@ private:
     void DragFromSurface();
 
     void PaintHeading(bool active);
+    // The countdown's seconds after the default button's caption, and what
+    // the user's key or click does to a countdown that shows them.
+    void showSecondsLeft();
+    void userActed();
+    forms::CommandButton* defaultButton();
     // The body's shading and the icon on it, for a dialog with GradientPaint.
     void paintShadedBody();
     void drawIcon(HDC dc);
@@ -136,6 +148,9 @@ private:
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
     std::int16_t timeoutResult_ = 0;
+    std::array<std::optional<std::int16_t>, 4> buttonResults_;
+    bool countdownShown_ = false;
+    std::u16string captionBeforeCountdown_;
     bool answered_ = false;
     std::shared_ptr<DialogLink> link_;
     std::uintptr_t iconHandle_ = 0;

@@ -6,6 +6,7 @@
 #include "PhaseMarks.h"
 #include "SystemIcons.h"
 #include "core/ButtonFlags.h"
+#include "core/CustomCaptions.h"
 #include "core/DialogGeometry.h"
 #include "core/PropertyRules.h"
 #include "forms/DpiAwareness.h"
@@ -107,16 +108,41 @@ void applyIcon(MessageBoxForm& form, QuillnoteProperties& properties, const Deco
     form.setIcon(settings.iconIndex >= 0 ? settings.iconHandle : 0, settings.iconIndex);
 }
 
-// The set's captions on the first buttons, which become enabled; returns how
-// many there are.
-int applyButtonCaptions(MessageBoxForm& form, const DecodedButtons& decoded)
+// The set's captions on the first buttons, which become enabled, or the
+// caller's own captions for them; each button keeps the code of the set's
+// button in its place. Returns how many there are.
+int applyButtonCaptions(MessageBoxForm& form, const DecodedButtons& decoded, const ExtendedProperties& extended)
 {
-    const auto captions = buttonCaptions(decoded.buttonSet);
+    const auto standard = buttonCaptions(decoded.buttonSet);
+    const auto captions = captionsOfButtons(extended.buttonCaptions(), standard);
     for (size_t i = 0; i < captions.size() && i < form.MsgButton.size(); ++i) {
         form.MsgButton[i].setCaption(captions[i]);
         form.MsgButton[i].setEnabled(true);
+        if (const auto code = resultCodeForCaption(standard[i]))
+            form.setButtonResult(i, *code);
     }
     return static_cast<int>(captions.size());
+}
+
+// The countdown shows its seconds when the caller asks and there is one.
+bool countdownShown(const QuillnoteProperties& properties, const ExtendedProperties& extended)
+{
+    return isSet(extended.showCountdown()) && properties.timerSeconds() > 0;
+}
+
+// Every button as wide as the widest caption needs (the design's width when
+// they all fit), the seconds of a countdown that shows itself included.
+double buttonWidthOf(const MessageBoxForm& form, bool countdown, std::int16_t seconds)
+{
+    double widest = 0;
+    for (const auto& button : form.MsgButton) {
+        if (!button.enabled())
+            continue;
+        widest = std::max(widest, button.captionWidth());
+        if (countdown && button.isDefault())
+            widest = std::max(widest, button.captionWidth(countdownCaption(button.caption(), seconds)));
+    }
+    return buttonWidthFor(widest);
 }
 
 void showEnabledButtons(MessageBoxForm& form)
@@ -183,7 +209,8 @@ ScreenMeasures screenMeasures(HWND window, const forms::Units& units)
 
 // The layout's input: the sizes the labels report now that their captions
 // are set, the properties, the owner and the screen.
-LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties& properties, const CallContext& call)
+LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties& properties,
+                          const ExtendedProperties& extended, const CallContext& call)
 {
     LayoutInput in;
     in.buttonCount = call.buttonCount;
@@ -205,6 +232,7 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.screenHeight = screen.height;
     in.maxDialogHeight = screen.maxDialogHeight;
     in.buttonHeight = form.MsgButton[0].bounds().height;
+    in.buttonWidth = buttonWidthOf(form, countdownShown(properties, extended), properties.timerSeconds());
     in.backgroundTop = form.Background.bounds().top;
     in.currentTop = form.top();
     in.currentLeft = form.left();
@@ -243,8 +271,7 @@ void applyPlaces(MessageBoxForm& form, const LayoutResult& out)
     form.MsgText.setAlignment(out.textAlignment);
     for (size_t i = 0; i < form.MsgButton.size(); ++i) {
         forms::CommandButton& button = form.MsgButton[i];
-        button.setPlace(
-            forms::TwipsRect{out.buttonLeft[i], out.buttonTop, button.bounds().width, button.bounds().height});
+        button.setPlace(forms::TwipsRect{out.buttonLeft[i], out.buttonTop, out.buttonWidth, button.bounds().height});
     }
     const forms::TwipsRect& body = form.Background.bounds();
     form.Background.setPlace(forms::TwipsRect{body.left, body.top, out.backgroundWidth, out.backgroundHeight});
@@ -338,7 +365,8 @@ HRESULT lastErrorOr(HRESULT otherwise)
 // The dialog loaded and prepared for the call, not yet shown; none when it
 // cannot be created, with the reason in `outcome`.
 std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, const std::u16string& message,
-                                              std::int16_t buttons, const std::u16string& title, MsgBoxOutcome& outcome)
+                                              std::int16_t buttons, const std::u16string& title,
+                                              const ExtendedProperties& extended, MsgBoxOutcome& outcome)
 {
     SharedSettings& settings = properties.shared();
     CallContext call;
@@ -365,14 +393,16 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     runStep([&] { applyHeading(form, headingText(title, properties.defaultTitle(), call.active)); });
     runStep([&] { call.decoded = decodeButtons(buttons); });
     runStep([&] { applyIcon(form, properties, call.decoded); });
-    runStep([&] { call.buttonCount = applyButtonCaptions(form, call.decoded); });
+    runStep([&] { call.buttonCount = applyButtonCaptions(form, call.decoded, extended); });
     runStep([&] { showEnabledButtons(form); });
     runStep([&] { applyDefaultButton(form, call); });
+    if (countdownShown(properties, extended))
+        form.showCountdown();
     runStep([&] { applyMessage(form, message); });
     markPhase("colours, heading, icon, captions, message");
     LayoutResult layout;
     runStep([&] {
-        const LayoutInput in = layoutInputOf(form, properties, call);
+        const LayoutInput in = layoutInputOf(form, properties, extended, call);
         layout = layoutDialog(in);
         applyPlaces(form, layout);
         keepLayoutForNewResolutions(form, in, properties.iconTableItem(call.decoded.iconNumber));
@@ -417,7 +447,7 @@ MsgBoxOutcome showMessage(QuillnoteProperties& properties, const std::u16string&
     std::unique_ptr<MessageBoxForm> dialog;
     {
         const forms::PerMonitorDpiScope perMonitor;
-        dialog = prepareDialog(properties, message, buttons, title, outcome);
+        dialog = prepareDialog(properties, message, buttons, title, extended, outcome);
     }
     if (!dialog)
         return outcome;

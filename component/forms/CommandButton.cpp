@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Gdi.h"
 #include "PictureBox.h"
+#include "core/CopiedText.h"
 #include "core/DpiScaling.h"
 #include "win/Text.h"
 
@@ -59,8 +60,27 @@ bool CommandButton::makeWindow()
 void CommandButton::setCaption(std::u16string caption)
 {
     caption_ = std::move(caption);
+    shownCaption_.reset();
     if (alive())
         SetWindowTextW(hwnd(), win::toWide(caption_).c_str());
+}
+
+const LabelText& CommandButton::shownCaption() const
+{
+    const HFONT font = form().defaultFont();
+    if (!shownCaption_ || shownCaptionFont_ != font) {
+        shownCaption_ = std::make_unique<LabelText>(font, win::toWide(withoutAccessMarkers(caption_)));
+        shownCaptionFont_ = font;
+    }
+    return *shownCaption_;
+}
+
+double CommandButton::captionWidth() const { return form().units().xTwips(shownCaption().size().cx); }
+
+double CommandButton::captionWidth(const std::u16string& caption) const
+{
+    const LabelText text(form().defaultFont(), win::toWide(withoutAccessMarkers(caption)));
+    return form().units().xTwips(text.size().cx);
 }
 
 void CommandButton::setBackColor(Colour c)
@@ -158,8 +178,18 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     SelectObject(dc, form().defaultFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    const std::wstring caption = win::toWide(caption_);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const LabelText& shown = shownCaption();
+    if (shown.plain()) {
+        // The design font has it all: drawn with its access key underlined.
+        const std::wstring caption = win::toWide(caption_);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    } else {
+        // Characters the font lacks take fallback faces, as a label's do;
+        // the access key still works, without its underline.
+        const int top = text.top + (text.bottom - text.top - shown.size().cy) / 2;
+        const RECT line = {text.left, top, text.right, top + shown.size().cy};
+        shown.draw(dc, line, DT_CENTER);
+    }
 
     if (focused) {
         RECT focus = rect;

@@ -6,10 +6,12 @@
 
 #include "Control.h"
 #include "FormChild.h"
+#include "LabelText.h"
 #include "Window.h"
 #include "core/Values.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace quillnote::forms {
@@ -30,6 +32,10 @@ public:
 
     const std::u16string& caption() const { return caption_; }
     void setCaption(std::u16string caption);
+    // The width of the caption as the button draws it, in twips (its access
+    // markers take no room); of another caption in the button's font.
+    double captionWidth() const;
+    double captionWidth(const std::u16string& caption) const;
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour c);
     bool enabled() const { return enabled_; }
@@ -65,6 +71,10 @@ protected:
 private:
     bool makeWindow();
     void draw(const DRAWITEMSTRUCT& item) const;
+    // The caption without its access markers, laid out in the form's font
+    // (again when the caption or the font changed): its size, and the way
+    // to draw a caption the font lacks characters of.
+    const LabelText& shownCaption() const;
 
     PictureBox* container_ = nullptr;
     int controlId_ = 0;
@@ -75,6 +85,8 @@ private:
     bool tabStop_ = true;
     bool default_ = false;
     int tabIndex_ = 0;
+    mutable std::unique_ptr<LabelText> shownCaption_;
+    mutable HFONT shownCaptionFont_ = nullptr;
 };
 
 } // namespace quillnote::forms

@@ -39,21 +39,6 @@ size_t accessibleNameLength(HWND dialog)
     return SysStringLen(name.get());
 }
 
-size_t clipboardLength()
-{
-    if (!OpenClipboard(nullptr))
-        return 0;
-    size_t length = 0;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            length = wcslen(text);
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return length;
-}
-
 // Texts of several million characters: the dialog shows, and its whole
 // heading and message are what tools read and what Ctrl+C copies.
 TEST_F(CallFailureTest, HugeTextsAreShownAndReadWhole)
@@ -82,7 +67,7 @@ TEST_F(CallFailureTest, HugeTextsAreShownAndReadWhole)
                 readName = accessibleNameLength(view.dialog);
                 HWND focus = view.focus ? view.focus : view.dialog;
                 pressKeyWithControl(focus, 'C');
-                copied = clipboardLength();
+                copied = clipboardText().size();
                 pressKey(focus, VK_ESCAPE);
             },
             60000);

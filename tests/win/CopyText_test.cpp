@@ -7,22 +7,6 @@
 namespace quillnote::test {
 namespace {
 
-// The clipboard's Unicode text; empty when there is none.
-std::wstring clipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 void emptyClipboard()
 {
     if (OpenClipboard(nullptr)) {

@@ -299,5 +299,115 @@ TEST_F(Version11Test, TheConnectionPointAnswersAsThePlatformExpects)
     EXPECT_TRUE(FAILED(point->Advise(static_cast<IDispatch*>(first.get()), &cookie)));
 }
 
+// The caller's captions: shown, read out and copied as given; each button
+// keeps the code of the standard button in its place; access keys follow
+// the new captions; all buttons as wide as the widest.
+TEST_F(Version11Test, CustomCaptionsKeepTheCodesOfTheirPlaces)
+{
+    const win::Bstr captions = win::Bstr::copyOf(u"&Save|Do&n't save|Cancel");
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_ButtonCaptions(captions.get()));
+    const struct {
+        const char* name;
+        void (*press)(const DialogView&);
+        short code;
+    } cases[] = {
+        {"click the second", [](const DialogView& view) { clickButton(view.buttons[1]); }, 7},
+        {"its access key", [](const DialogView& view) { typeChar(view.focus ? view.focus : view.dialog, L'n'); }, 7},
+        {"the first's access key", [](const DialogView& view) { typeChar(view.focus, L's', true); }, 6},
+        {"the standard access key is gone",
+         [](const DialogView& view) {
+             typeChar(view.focus, L'y');
+             pressKey(view.focus, VK_ESCAPE);
+         },
+         2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::wstring> shown;
+        std::wstring copied;
+        std::vector<LONG> widths;
+        DialogDriver driver([&](const DialogView& view) {
+            shown = view.captions();
+            for (const ButtonInfo& button : view.buttons)
+                widths.push_back(button.rect.right - button.rect.left);
+            pressKeyWithControl(view.focus, 'C');
+            copied = clipboardText();
+            c.press(view);
+        });
+        EXPECT_EQ(msgBox(L"Save the changes?", 3), c.code);
+        EXPECT_EQ(shown, (std::vector<std::wstring>{L"&Save", L"Do&n't save", L"Cancel"}));
+        EXPECT_NE(copied.find(L"Save   Don't save   Cancel   "), std::wstring::npos) << "Ctrl+C";
+        ASSERT_EQ(widths.size(), 3u);
+        EXPECT_EQ(widths[0], widths[1]);
+        EXPECT_EQ(widths[1], widths[2]);
+    }
+}
+
+TEST_F(Version11Test, ALongCaptionWidensEveryButtonAndIsCut)
+{
+    const std::wstring longCaption(60, L'W');
+    const win::Bstr captions = win::Bstr::copyOf(std::wstring_view(L"|" + longCaption));
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_ButtonCaptions(captions.get()));
+    std::vector<std::wstring> shown;
+    std::vector<LONG> widths;
+    LONG dialogWidth = 0;
+    DialogDriver driver([&](const DialogView& view) {
+        shown = view.captions();
+        for (const ButtonInfo& button : view.buttons)
+            widths.push_back(button.rect.right - button.rect.left);
+        dialogWidth = view.rect.right - view.rect.left;
+        pressKey(view.focus, VK_ESCAPE);
+    });
+    EXPECT_EQ(msgBox(L"Short", 4), 2);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], L"&Yes") << "an empty entry keeps the standard caption";
+    EXPECT_EQ(shown[1].size(), 40u);
+    EXPECT_EQ(shown[1].back(), L'\x2026');
+    ASSERT_EQ(widths.size(), 2u);
+    EXPECT_EQ(widths[0], widths[1]);
+    EXPECT_GT(widths[0], 73) << "the design's width (1095 twips) for a caption that does not fit in it";
+    EXPECT_LE(dialogWidth, GetSystemMetrics(SM_CXSCREEN));
+}
+
+// A countdown that shows itself: "OK (3)", then "OK (2)"; the user's key
+// stops it and gives the caption back, and the dialog stays.
+TEST_F(Version11Test, AShownCountdownCountsOnTheDefaultButtonUntilTheUserActs)
+{
+    box_->put_TimerSeconds(3);
+    box2_->put_ShowCountdown(VARIANT_TRUE);
+    std::wstring atStart, afterASecond, afterTheKey, afterTheTime;
+    bool openAfterTheTime = false;
+    DialogDriver driver([&](const DialogView& view) { atStart = view.focusedCaption(); });
+    driver
+        .then(1300,
+              [&](const DialogView& view) {
+                  afterASecond = view.focusedCaption();
+                  pressKey(view.focus, VK_SHIFT);
+              })
+        .then(100, [&](const DialogView& view) { afterTheKey = view.focusedCaption(); })
+        .then(2500, [&](const DialogView& view) {
+            afterTheTime = view.focusedCaption();
+            openAfterTheTime = IsWindow(view.dialog) != FALSE;
+            pressKey(view.focus, VK_ESCAPE);
+        });
+    EXPECT_EQ(msgBox(L"Counting", 0), 2);
+    EXPECT_EQ(atStart, L"&OK (3)");
+    EXPECT_EQ(afterASecond, L"&OK (2)");
+    EXPECT_EQ(afterTheKey, L"&OK");
+    EXPECT_EQ(afterTheTime, L"&OK");
+    EXPECT_TRUE(openAfterTheTime) << "the countdown ran on after the user's key";
+}
+
+TEST_F(Version11Test, AShownCountdownLeftAloneClosesWithTheTimeoutResult)
+{
+    box_->put_TimerSeconds(1);
+    box2_->put_ShowCountdown(VARIANT_TRUE);
+    box2_->put_TimeoutResult(32000);
+    std::wstring caption;
+    DialogDriver driver([&](const DialogView& view) { caption = view.focusedCaption(); });
+    EXPECT_EQ(msgBox(L"Closing by itself", 0), 32000);
+    EXPECT_EQ(caption, L"&OK (1)");
+}
+
 } // namespace
 } // namespace quillnote::test

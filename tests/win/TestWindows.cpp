@@ -8,6 +8,21 @@ constexpr const wchar_t* TestWindowClass = L"QuillnoteTestWindow";
 
 } // namespace
 
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 void dispatchQueued()
 {
     MSG message;

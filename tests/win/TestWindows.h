@@ -18,6 +18,9 @@ RECT rectIn(HWND window, HWND other);
 // A visible top-level window of `className` on `thread`; null when none.
 HWND findVisibleWindow(DWORD thread, const std::wstring& className);
 
+// The clipboard's Unicode text; empty when there is none.
+std::wstring clipboardText();
+
 // Dispatches every message already queued for the calling thread, and
 // returns once none is left: what posted input does has been done.
 void dispatchQueued();
