@@ -23,7 +23,8 @@ std::u16string withoutAccessMarkers(const std::u16string& caption)
 }
 
 std::u16string copiedText(const std::u16string& heading, const std::u16string& message,
-                          const std::vector<std::u16string>& buttonCaptions)
+                          const std::vector<std::u16string>& buttonCaptions,
+                          const std::optional<CopiedCheckBox>& checkBox)
 {
     std::u16string text = Rule;
     text += heading;
@@ -31,6 +32,11 @@ std::u16string copiedText(const std::u16string& heading, const std::u16string& m
     text += Rule;
     text += message;
     text += u"\r\n";
+    if (checkBox) {
+        text += checkBox->checked ? u"[x] " : u"[ ] ";
+        text += withoutAccessMarkers(checkBox->caption);
+        text += u"\r\n";
+    }
     text += Rule;
     for (const std::u16string& caption : buttonCaptions) {
         text += withoutAccessMarkers(caption);

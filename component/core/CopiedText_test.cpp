@@ -45,5 +45,14 @@ TEST(CopiedText, AccessMarkersAreRemovedAndDoubledOnesKeptOnce)
     EXPECT_EQ(withoutAccessMarkers(u""), u"");
 }
 
+TEST(CopiedText, ACheckBoxHasALineOfItsOwnWithItsState)
+{
+    const std::u16string rule = u"---------------------------\r\n";
+    EXPECT_EQ(copiedText(u"H", u"M", {u"OK"}, CopiedCheckBox{u"&Don't show this again", true}),
+              rule + u"H\r\n" + rule + u"M\r\n[x] Don't show this again\r\n" + rule + u"OK   \r\n" + rule);
+    EXPECT_EQ(copiedText(u"H", u"M", {}, CopiedCheckBox{u"Tom && Jerry", false}),
+              rule + u"H\r\n" + rule + u"M\r\n[ ] Tom & Jerry\r\n" + rule + u"\r\n" + rule);
+}
+
 } // namespace
 } // namespace quillnote

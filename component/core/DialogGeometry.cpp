@@ -35,6 +35,7 @@ constexpr double MinTextViewHeight = 600; // a scrolling text keeps a few lines 
 // The body is as wide as the dialog, whose frame covers 45 twips of it on
 // each side: its visible right edge is this far inside its width.
 constexpr double FrameAllowance = 90;
+constexpr double CheckBoxGap = IconPlace::Top; // under the check box, before the buttons
 
 constexpr std::int16_t AlignRight = TextAlign::Right;
 constexpr std::int16_t AlignCentre = TextAlign::Centre;
@@ -57,6 +58,11 @@ std::int32_t saturate(std::int64_t v)
 int clampButtonCount(int n) { return std::clamp(n, 0, 3); }
 
 bool hasIcon(const LayoutInput& in) { return in.iconIndex >= 0; }
+
+bool hasCheckBox(const LayoutInput& in) { return in.checkBoxWidth > 0; }
+
+// The height the check box takes between the text and the buttons.
+double checkBoxRow(const LayoutInput& in) { return hasCheckBox(in) ? in.checkBoxHeight + CheckBoxGap : 0; }
 
 // hw: the heading text with some padding, and room for the close box.
 std::int32_t headingWidth(double captionWidth, bool controlBox)
@@ -172,10 +178,13 @@ void capHeight(const LayoutInput& in, LayoutResult& out)
         return;
     const double bar = acrossBarHeight(in, out);
     const double lowestButtonTop = std::floor(in.maxDialogHeight - in.buttonHeight - OuterMargin);
-    const double view = std::max(MinTextViewHeight, lowestButtonTop - IconTop - bar - out.textTop);
+    const double row = checkBoxRow(in);
+    const double view = std::max(MinTextViewHeight, lowestButtonTop - IconTop - bar - row - out.textTop);
     out.textScrolls = true;
     out.textViewHeight = view;
-    out.buttonTop = whole(out.textTop + view + bar + IconTop);
+    out.buttonTop = whole(out.textTop + view + bar + IconTop + row);
+    if (hasCheckBox(in))
+        out.checkBoxTop = out.buttonTop - row;
     out.dialogHeight = out.buttonTop + in.buttonHeight + OuterMargin;
 }
 
@@ -247,8 +256,13 @@ LayoutResult layoutPass(const LayoutInput& in, double reserve)
     out.buttonRowWidth = buttonRowWidth(out.buttonCount, in.buttonWidth);
     out.textLeftEdge = textLeftEdge(in);
     out.textWidth = whole(in.textWidth + out.textLeftEdge + TextRightMargin + reserve);
+    // A check box as wide as the text would make the dialog as wide.
+    const std::int32_t widthByText =
+        hasCheckBox(in)
+            ? std::max(out.textWidth, saturate(whole(in.checkBoxWidth + out.textLeftEdge + TextRightMargin)))
+            : out.textWidth;
 
-    out.dialogWidth = dialogWidth(out.textWidth, out.buttonRowWidth, out.headingWidth, in.screenWidth);
+    out.dialogWidth = dialogWidth(widthByText, out.buttonRowWidth, out.headingWidth, in.screenWidth);
     out.wholeWidth = whole(out.dialogWidth);
 
     out.headingStripWidth = out.wholeWidth;
@@ -263,6 +277,11 @@ LayoutResult layoutPass(const LayoutInput& in, double reserve)
 
     limitTextWidth(out);
     placeTextVertically(in, out);
+    if (hasCheckBox(in)) {
+        out.checkBoxLeft = out.textLeftEdge;
+        out.checkBoxTop = out.buttonTop;
+        out.buttonTop += whole(checkBoxRow(in));
+    }
     out.textAlignment = in.textAlignment;
 
     placeButtons(out.dialogWidth, out.buttonRowWidth, in.buttonWidth, out);

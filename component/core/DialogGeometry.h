@@ -55,6 +55,9 @@ struct LayoutInput {
     // Every shown button's width: the design's, or wider for captions that
     // need it (see buttonWidthFor).
     double buttonWidth = 1095;
+    // A check box under the message (its box and caption); none when its
+    // width is 0.
+    double checkBoxWidth = 0, checkBoxHeight = 0;
     double backgroundTop = 330;             // Background.Top
     double currentTop = 0, currentLeft = 0; // dialog position kept for any other StartUpPosition value
     // The tallest the dialog may be (the work area of its monitor less a
@@ -87,8 +90,11 @@ struct LayoutResult {
     double buttonTop = 0;             // bt, MsgButton(0..3).Top
     double buttonLeft[4] = {};        // MsgButton(0..3).Left, hidden buttons included
     double buttonWidth = 0;           // MsgButton(0..3).Width
-    double dialogHeight = 0;          // the dialog's Height
-    double backgroundHeight = 0;      // Background.Height
+    // The check box's place: under the text, at the text's left edge, with
+    // the buttons below it; 0 when there is none.
+    double checkBoxLeft = 0, checkBoxTop = 0;
+    double dialogHeight = 0;     // the dialog's Height
+    double backgroundHeight = 0; // Background.Height
     double dialogTop = 0, dialogLeft = 0;
     bool closeBoxPlaced = false; // only when the close box is shown
     double closeBoxLeft = 0;     // ControlBoxUp.Left; 0 when not placed

@@ -514,6 +514,43 @@ TEST(LayoutDialog, WiderButtonsWidenTheRowAndKeepTheirGaps)
     EXPECT_EQ(d.buttonRowWidth, 4065);
 }
 
+// A check box stands under the text at its left edge; the buttons move down
+// by its height and a gap, and a check box wider than the text widens the
+// dialog. Under a height cap it stays between the text area and the buttons.
+TEST(LayoutDialog, ACheckBoxStandsBetweenTheTextAndTheButtons)
+{
+    LayoutInput plain;
+    plain.buttonCount = 2;
+    plain.iconIndex = 1;
+    const LayoutResult without = layoutDialog(plain);
+
+    LayoutInput in = plain;
+    in.checkBoxWidth = 1500;
+    in.checkBoxHeight = 195;
+    const LayoutResult with = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(with.checkBoxLeft, without.textLeftEdge);
+    EXPECT_DOUBLE_EQ(with.checkBoxTop, without.buttonTop);
+    EXPECT_DOUBLE_EQ(with.buttonTop, without.buttonTop + 195 + 180);
+    EXPECT_DOUBLE_EQ(with.dialogHeight, without.dialogHeight + 195 + 180);
+    EXPECT_DOUBLE_EQ(with.textTop, without.textTop);
+    EXPECT_DOUBLE_EQ(with.dialogWidth, without.dialogWidth) << "a check box narrower than the dialog";
+    EXPECT_DOUBLE_EQ(without.checkBoxLeft, 0);
+    EXPECT_DOUBLE_EQ(without.checkBoxTop, 0);
+
+    in.checkBoxWidth = 9000;
+    const LayoutResult wide = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(wide.dialogWidth, 9000 + wide.textLeftEdge + 255);
+
+    in.checkBoxWidth = 1500;
+    in.textHeight = 195 * 500;
+    in.maxDialogHeight = 8000;
+    const LayoutResult capped = layoutDialog(in);
+    EXPECT_TRUE(capped.textScrolls);
+    EXPECT_LE(capped.dialogHeight, 8000);
+    EXPECT_DOUBLE_EQ(capped.checkBoxTop, capped.buttonTop - 195 - 180);
+    EXPECT_GE(capped.checkBoxTop, capped.textTop + capped.textViewHeight) << "the check box over the text area";
+}
+
 TEST(LayoutDialog, WidestOfTextButtonsAndHeading)
 {
     struct Case {

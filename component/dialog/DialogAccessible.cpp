@@ -300,7 +300,7 @@ STDMETHODIMP DialogAccessible::accDoDefaultAction(VARIANT child)
         return RPC_E_DISCONNECTED;
     DialogElement element;
     RETURN_IF_FAILED(elementFor(*form_, child, element));
-    if (element.kind != DialogElement::Kind::Button)
+    if (element.kind != DialogElement::Kind::Button && element.kind != DialogElement::Kind::CheckBox)
         return DISP_E_MEMBERNOTFOUND;
     if (!element.button->enabled())
         return E_FAIL;
@@ -319,6 +319,7 @@ STDMETHODIMP DialogAccessible::accSelect(long flags, VARIANT child)
         return DISP_E_MEMBERNOTFOUND;
     switch (element.kind) {
     case DialogElement::Kind::Button:
+    case DialogElement::Kind::CheckBox:
         return element.button->setFocus() ? S_OK : E_FAIL;
     case DialogElement::Kind::Dialog:
         SetFocus(form_->hwnd());

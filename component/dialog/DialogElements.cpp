@@ -5,6 +5,8 @@
 
 #include <oleacc.h>
 
+#include <vector>
+
 namespace quillnote {
 
 namespace {
@@ -40,16 +42,23 @@ RECT messageRect(const MessageBoxForm& form)
 
 bool shown(const forms::CommandButton& button) { return button.visible() && button.alive(); }
 
+// The shown controls in child order, from child 2: the buttons, then the
+// check box.
+template <typename Form>
+auto shownControls(Form& form)
+{
+    std::vector<decltype(&form.MsgButton[0])> controls;
+    for (auto& button : form.MsgButton)
+        if (shown(button))
+            controls.push_back(&button);
+    if (shown(form.MsgCheck))
+        controls.push_back(&form.MsgCheck);
+    return controls;
+}
+
 } // namespace
 
-long childCount(const MessageBoxForm& form)
-{
-    long count = 1;
-    for (const auto& button : form.MsgButton)
-        if (shown(button))
-            ++count;
-    return count;
-}
+long childCount(const MessageBoxForm& form) { return MessageChild + static_cast<long>(shownControls(form).size()); }
 
 std::optional<DialogElement> elementOf(MessageBoxForm& form, long childId)
 {
@@ -57,23 +66,21 @@ std::optional<DialogElement> elementOf(MessageBoxForm& form, long childId)
         return DialogElement{DialogElement::Kind::Dialog, nullptr};
     if (childId == MessageChild)
         return DialogElement{DialogElement::Kind::Message, nullptr};
-    long id = MessageChild;
-    for (auto& button : form.MsgButton) {
-        if (shown(button) && ++id == childId)
-            return DialogElement{DialogElement::Kind::Button, &button};
-    }
-    return std::nullopt;
+    const auto controls = shownControls(form);
+    if (childId <= MessageChild || childId > MessageChild + static_cast<long>(controls.size()))
+        return std::nullopt;
+    forms::CommandButton* control = controls[static_cast<size_t>(childId - MessageChild - 1)];
+    const bool checkBox = control == &form.MsgCheck;
+    return DialogElement{checkBox ? DialogElement::Kind::CheckBox : DialogElement::Kind::Button, control};
 }
 
 std::optional<long> childOfButton(const MessageBoxForm& form, const forms::CommandButton& button)
 {
     long id = MessageChild;
-    for (const auto& each : form.MsgButton) {
-        if (shown(each)) {
-            ++id;
-            if (&each == &button)
-                return id;
-        }
+    for (const forms::CommandButton* control : shownControls(form)) {
+        ++id;
+        if (control == &button)
+            return id;
     }
     return std::nullopt;
 }
@@ -84,12 +91,10 @@ std::optional<long> focusedChild(MessageBoxForm& form)
     if (!focus)
         return std::nullopt;
     long id = MessageChild;
-    for (const auto& button : form.MsgButton) {
-        if (shown(button)) {
-            ++id;
-            if (button.hwnd() == focus)
-                return id;
-        }
+    for (const forms::CommandButton* control : shownControls(form)) {
+        ++id;
+        if (control->hwnd() == focus)
+            return id;
     }
     if (focus == form.hwnd() || IsChild(form.hwnd(), focus))
         return CHILDID_SELF;
@@ -121,6 +126,7 @@ std::u16string nameOf(const MessageBoxForm& form, const DialogElement& element)
     case DialogElement::Kind::Message:
         return form.MsgText.caption();
     case DialogElement::Kind::Button:
+    case DialogElement::Kind::CheckBox:
         return withoutAccessMarkers(element.button->caption());
     }
     return {};
@@ -135,6 +141,8 @@ long roleOf(const DialogElement& element)
         return ROLE_SYSTEM_STATICTEXT;
     case DialogElement::Kind::Button:
         return ROLE_SYSTEM_PUSHBUTTON;
+    case DialogElement::Kind::CheckBox:
+        return ROLE_SYSTEM_CHECKBUTTON;
     }
     return ROLE_SYSTEM_CLIENT;
 }
@@ -150,11 +158,14 @@ long stateOf(const MessageBoxForm& form, const DialogElement& element)
     }
     case DialogElement::Kind::Message:
         return STATE_SYSTEM_READONLY;
-    case DialogElement::Kind::Button: {
+    case DialogElement::Kind::Button:
+    case DialogElement::Kind::CheckBox: {
         const forms::CommandButton& button = *element.button;
         long state = STATE_SYSTEM_FOCUSABLE;
         if (button.isDefault())
             state |= STATE_SYSTEM_DEFAULT;
+        if (element.kind == DialogElement::Kind::CheckBox && form.MsgCheck.checked())
+            state |= STATE_SYSTEM_CHECKED;
         if (button.hasFocus())
             state |= STATE_SYSTEM_FOCUSED;
         if (!button.enabled())
@@ -167,7 +178,7 @@ long stateOf(const MessageBoxForm& form, const DialogElement& element)
 
 std::u16string shortcutOf(const DialogElement& element)
 {
-    if (element.kind != DialogElement::Kind::Button)
+    if (element.kind != DialogElement::Kind::Button && element.kind != DialogElement::Kind::CheckBox)
         return {};
     const wchar_t key = element.button->accessKey();
     if (key == 0)
@@ -177,7 +188,14 @@ std::u16string shortcutOf(const DialogElement& element)
 
 std::u16string defaultActionOf(const DialogElement& element)
 {
-    return element.kind == DialogElement::Kind::Button ? u"Press" : u"";
+    switch (element.kind) {
+    case DialogElement::Kind::Button:
+        return u"Press";
+    case DialogElement::Kind::CheckBox:
+        return static_cast<const forms::CheckBox*>(element.button)->checked() ? u"Uncheck" : u"Check";
+    default:
+        return {};
+    }
 }
 
 RECT locationOf(const MessageBoxForm& form, const DialogElement& element)
@@ -188,6 +206,7 @@ RECT locationOf(const MessageBoxForm& form, const DialogElement& element)
     case DialogElement::Kind::Message:
         return messageRect(form);
     case DialogElement::Kind::Button:
+    case DialogElement::Kind::CheckBox:
         return screenRectOfWindow(element.button->hwnd());
     }
     return RECT{};

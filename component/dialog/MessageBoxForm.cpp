@@ -60,9 +60,9 @@ void DragWindow(HWND window)
 MessageBoxForm::MessageBoxForm(SharedSettings& settings)
     : Background(*this), MsgButton{{forms::CommandButton(*this), forms::CommandButton(*this),
                                     forms::CommandButton(*this), forms::CommandButton(*this)}},
-      MsgText(forms::FontSpec{}, units(), dpi()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
-                                                         forms::LineShape(0, 15, 5265, 15, Grey),
-                                                         forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
+      MsgCheck(*this), MsgText(forms::FontSpec{}, units(), dpi()), HLine{{forms::LineShape(0, 0, 5265, 0, LightGrey),
+                                                                          forms::LineShape(0, 15, 5265, 15, Grey),
+                                                                          forms::LineShape(0, 30, 5265, 30, DarkGrey)}},
       Timer2(*this, 100), TopHeading(*this), TopCaption(boldFont(), units(), dpi()), Timer1(*this, 1000),
       ChimeTimer(*this, USER_TIMER_MINIMUM), settings_(settings), scroller_(*this, Background, MsgText)
 {
@@ -112,6 +112,16 @@ void MessageBoxForm::designControls()
         button.onClick = [this, i] { MsgButton_Click(i); };
         button.onGotFocus = [this, i] { MsgButton_GotFocus(i); };
     }
+    MsgCheck.setPlace(TwipsRect{750, 600, 0, 0});
+    MsgCheck.setEnabled(false);
+    MsgCheck.setVisible(false);
+    MsgCheck.setTabStop(false);
+    MsgCheck.setForeColor(WindowText);
+    MsgCheck.onClick = [this] {
+        // Screen readers announce the new state.
+        if (const auto child = childOfButton(*this, MsgCheck))
+            NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, *child);
+    };
     MsgText.setLeft(750);
     MsgText.setTop(150);
     MsgText.setCaption(u"Message Text");
@@ -174,6 +184,10 @@ bool MessageBoxForm::createControls()
         else if (!button.create(Background, button.bounds(), i, dialog_ids::FirstButton + i))
             return false;
     }
+    if (onlyShownButtons_ && !MsgCheck.visible())
+        MsgCheck.place(Background, MsgCheck.bounds(), 4, dialog_ids::CheckBox);
+    else if (!MsgCheck.create(Background, MsgCheck.bounds(), 4, dialog_ids::CheckBox))
+        return false;
     markPhase("body and buttons");
     if (!TopHeading.create(hwnd(), TopHeading.bounds(), dialog_ids::HeadingStrip))
         return false;
@@ -202,7 +216,7 @@ void MessageBoxForm::closeWith(std::int16_t code)
     resultCode_ = code;
     answered_ = true;
     settings_.resultCode = code;
-    const DialogClosing closing{code, std::nullopt};
+    const DialogClosing closing{code, MsgCheck.visible() ? std::optional<bool>(MsgCheck.checked()) : std::nullopt};
     unload();
     // Told once the dialog is off the screen; a modal call returns after.
     if (link_)
@@ -353,7 +367,10 @@ void MessageBoxForm::copyToClipboard()
     for (const auto& button : MsgButton)
         if (button.visible())
             captions.push_back(button.caption());
-    win::putClipboardText(hwnd(), copiedText(TopCaption.caption(), MsgText.caption(), captions));
+    std::optional<CopiedCheckBox> checkBox;
+    if (MsgCheck.visible())
+        checkBox = CopiedCheckBox{MsgCheck.caption(), MsgCheck.checked()};
+    win::putClipboardText(hwnd(), copiedText(TopCaption.caption(), MsgText.caption(), captions, checkBox));
 }
 
 void MessageBoxForm::Background_Paint()

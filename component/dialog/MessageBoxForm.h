@@ -6,6 +6,7 @@
 #include "DialogLink.h"
 #include "MessageScroller.h"
 #include "core/SharedSettings.h"
+#include "forms/CheckBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/ImageControl.h"
@@ -34,6 +35,9 @@ public:
     // Controls, named as the dialog's code knows them.
     forms::PictureBox Background;
     std::array<forms::CommandButton, 4> MsgButton;
+    // Under the message, when the call asks for one ("Don't show this
+    // again"); hidden in the design.
+    forms::CheckBox MsgCheck;
     forms::Label MsgText;
     std::array<forms::LineShape, 3> HLine;
     forms::Timer Timer2;

@@ -124,6 +124,22 @@ int applyButtonCaptions(MessageBoxForm& form, const DecodedButtons& decoded, con
     return static_cast<int>(captions.size());
 }
 
+// The check box under the message, when the call has its text: in the
+// message's colour, checked as CheckBoxValue says, after the buttons in the
+// Tab order.
+void applyCheckBox(MessageBoxForm& form, const QuillnoteProperties& properties, const ExtendedProperties& extended)
+{
+    if (extended.checkBoxText().empty())
+        return;
+    forms::CheckBox& box = form.MsgCheck;
+    box.setCaption(extended.checkBoxText());
+    box.setChecked(isSet(extended.checkBoxValue()));
+    box.setForeColor(properties.foreColorBody());
+    box.setEnabled(true);
+    box.setVisible(true);
+    box.setTabStop(true);
+}
+
 // The countdown shows its seconds when the caller asks and there is one.
 bool countdownShown(const QuillnoteProperties& properties, const ExtendedProperties& extended)
 {
@@ -233,6 +249,10 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.maxDialogHeight = screen.maxDialogHeight;
     in.buttonHeight = form.MsgButton[0].bounds().height;
     in.buttonWidth = buttonWidthOf(form, countdownShown(properties, extended), properties.timerSeconds());
+    if (form.MsgCheck.visible()) {
+        in.checkBoxWidth = form.MsgCheck.fullWidth();
+        in.checkBoxHeight = form.MsgCheck.fullHeight();
+    }
     in.backgroundTop = form.Background.bounds().top;
     in.currentTop = form.top();
     in.currentLeft = form.left();
@@ -273,6 +293,9 @@ void applyPlaces(MessageBoxForm& form, const LayoutResult& out)
         forms::CommandButton& button = form.MsgButton[i];
         button.setPlace(forms::TwipsRect{out.buttonLeft[i], out.buttonTop, out.buttonWidth, button.bounds().height});
     }
+    if (form.MsgCheck.visible())
+        form.MsgCheck.setPlace(
+            forms::TwipsRect{out.checkBoxLeft, out.checkBoxTop, form.MsgCheck.fullWidth(), form.MsgCheck.fullHeight()});
     const forms::TwipsRect& body = form.Background.bounds();
     form.Background.setPlace(forms::TwipsRect{body.left, body.top, out.backgroundWidth, out.backgroundHeight});
     form.setPlace(out.dialogLeft, out.dialogTop, out.dialogWidth, out.dialogHeight);
@@ -396,6 +419,7 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     runStep([&] { call.buttonCount = applyButtonCaptions(form, call.decoded, extended); });
     runStep([&] { showEnabledButtons(form); });
     runStep([&] { applyDefaultButton(form, call); });
+    runStep([&] { applyCheckBox(form, properties, extended); });
     if (countdownShown(properties, extended))
         form.showCountdown();
     runStep([&] { applyMessage(form, message); });

@@ -242,7 +242,7 @@ LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         if (wParam == VK_RETURN) {
-            click();
+            enterPressed();
             return 0;
         }
         break;

@@ -55,7 +55,7 @@ public:
     // The access key of the caption, 0 when it has none.
     wchar_t accessKey() const;
 
-    void click();
+    virtual void click();
     // The owner-drawn button's request to be drawn (its WM_DRAWITEM).
     void drawItem(const DRAWITEMSTRUCT& item) const;
     // Draws the button whole into `dc` (its own client coordinates) in its
@@ -67,14 +67,18 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    bool makeWindow();
-    void draw(const DRAWITEMSTRUCT& item) const;
+    // Draws the control in the state `item` gives, into item.hDC.
+    virtual void draw(const DRAWITEMSTRUCT& item) const;
+    // Enter on the focused control: a button presses itself.
+    virtual void enterPressed() { click(); }
+    PictureBox* container() const { return container_; }
     // The caption without its access markers, laid out in the form's font
     // (again when the caption or the font changed): its size, and the way
     // to draw a caption the font lacks characters of.
     const LabelText& shownCaption() const;
+
+private:
+    bool makeWindow();
 
     PictureBox* container_ = nullptr;
     int controlId_ = 0;

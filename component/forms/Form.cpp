@@ -350,6 +350,17 @@ bool Form::pressAccessKey(wchar_t key)
     return false;
 }
 
+bool Form::pressDefaultButton()
+{
+    for (CommandButton* b : buttons_) {
+        if (b->isDefault() && b->visible() && b->enabled()) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Form::holdsFocus() const
 {
     HWND focus = GetFocus();

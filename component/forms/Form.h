@@ -92,6 +92,9 @@ public:
     // Keyboard behaviour shared by the buttons: Tab order, access keys.
     void moveFocus(CommandButton* from, bool backwards);
     bool pressAccessKey(wchar_t key);
+    // Clicks the default button, as Enter does; false when there is none
+    // that can be pressed.
+    bool pressDefaultButton();
     void keyUp(int keyCode);
     void keyDown(int keyCode);
 

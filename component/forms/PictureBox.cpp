@@ -209,6 +209,15 @@ void PictureBox::paintNow()
     markPainted();
 }
 
+void PictureBox::paintUnder(HDC dc, const RECT& area)
+{
+    const SIZE size = clientSize();
+    SavedDc saved(dc);
+    IntersectClipRect(dc, 0, 0, area.right - area.left, area.bottom - area.top);
+    OffsetViewportOrgEx(dc, -area.left, -area.top, nullptr);
+    paintInto(dc, size.cx, size.cy);
+}
+
 void PictureBox::paintScrollBarsNow()
 {
     for (const ScrollBar* bar : scrollBars_)

@@ -59,6 +59,10 @@ public:
     // The box's showing scroll bars paint themselves now, if they wait for a
     // paint.
     void paintScrollBarsNow();
+    // What the box shows in `area` (its client pixels) without its child
+    // windows, into `dc`, whose origin stands for the area's top left: the
+    // ground a see-through child draws itself on.
+    void paintUnder(HDC dc, const RECT& area);
     void invalidateTwips(const TwipsRect& r);
     void invalidateAll();
 

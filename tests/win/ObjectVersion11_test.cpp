@@ -4,8 +4,11 @@
 
 #include "DialogTest.h"
 #include "EventSink.h"
+#include "dialog/DialogControlIds.h"
+#include "win/AccessibleIid.h"
 #include "win/Bstr.h"
 
+#include <oleacc.h>
 #include <olectl.h>
 
 #include <string>
@@ -407,6 +410,108 @@ TEST_F(Version11Test, AShownCountdownLeftAloneClosesWithTheTimeoutResult)
     DialogDriver driver([&](const DialogView& view) { caption = view.focusedCaption(); });
     EXPECT_EQ(msgBox(L"Closing by itself", 0), 32000);
     EXPECT_EQ(caption, L"&OK (1)");
+}
+
+// The check box under the message: in the Tab order after the buttons,
+// toggled by Space, a click and its access key; Enter on it presses the
+// default button; read out and copied with its state; CheckBoxValue holds
+// what the user left.
+TEST_F(Version11Test, TheCheckBoxIsReachedToggledReadAndReported)
+{
+    const win::Bstr text = win::Bstr::copyOf(u"&Don't show this again");
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_FALSE));
+    HWND check = nullptr;
+    RECT checkRect = {}, buttonRect = {};
+    std::wstring copied;
+    std::vector<bool> states;
+    bool focusedAfterTab = false;
+    {
+        DialogDriver driver([&](const DialogView& view) {
+            check = GetDlgItem(view.body, dialog_ids::CheckBox);
+            if (!check || !IsWindowVisible(check))
+                return;
+            GetWindowRect(check, &checkRect);
+            buttonRect = view.buttons[0].rect;
+            const auto isChecked = [&] {
+                win::ComPtr<IAccessible> object;
+                AccessibleObjectFromWindow(view.dialog, OBJID_CLIENT, win::AccessibleIid, object.putVoid());
+                Variant state;
+                object->get_accState(makeI4(4), state.get()); // message, two buttons, the check box
+                return (V_I4(&*state) & STATE_SYSTEM_CHECKED) != 0;
+            };
+            states.push_back(isChecked());
+            pressKey(view.focus, VK_TAB); // Yes to No
+            dispatchQueued();
+            pressKey(GetFocus(), VK_TAB); // No to the check box
+            dispatchQueued();
+            focusedAfterTab = GetFocus() == check;
+            pressKey(check, VK_SPACE);
+            dispatchQueued();
+            states.push_back(isChecked());
+            clickAt(check, 3, 3);
+            dispatchQueued();
+            states.push_back(isChecked());
+            typeChar(check, L'd', true);
+            dispatchQueued();
+            states.push_back(isChecked());
+            pressKeyWithControl(check, 'C');
+            copied = clipboardText();
+            pressKey(check, VK_RETURN); // the default button, Yes
+        });
+        EXPECT_EQ(msgBox(L"Saved.", 4), 6);
+    }
+    ASSERT_NE(check, nullptr) << "no check box";
+    EXPECT_TRUE(focusedAfterTab) << "Tab did not reach the check box";
+    EXPECT_EQ(states, (std::vector<bool>{false, true, false, true})) << "Space, a click, the access key";
+    EXPECT_NE(copied.find(L"Saved.\r\n[x] Don't show this again\r\n"), std::wstring::npos) << "Ctrl+C";
+    EXPECT_LT(checkRect.bottom, buttonRect.top) << "the check box is not above the buttons";
+    VARIANT_BOOL value = VARIANT_FALSE;
+    box2_->get_CheckBoxValue(&value);
+    EXPECT_EQ(value, VARIANT_TRUE) << "CheckBoxValue does not hold what the user left";
+
+    // Shown checked when CheckBoxValue says so; unchecked by the user.
+    bool shownChecked = false;
+    DialogDriver again([&](const DialogView& view) {
+        HWND box = GetDlgItem(view.body, dialog_ids::CheckBox);
+        shownChecked = box && SendMessageW(box, WM_GETTEXTLENGTH, 0, 0) > 0;
+        win::ComPtr<IAccessible> object;
+        AccessibleObjectFromWindow(view.dialog, OBJID_CLIENT, win::AccessibleIid, object.putVoid());
+        Variant state;
+        object->get_accState(makeI4(3), state.get()); // message, OK, the check box
+        shownChecked = shownChecked && (V_I4(&*state) & STATE_SYSTEM_CHECKED) != 0;
+        win::Bstr name;
+        object->get_accName(makeI4(3), name.put());
+        shownChecked = shownChecked && name.view() == L"Don't show this again";
+        clickAt(box, 3, 3);
+        dispatchQueued();
+        pressKey(view.focus, VK_ESCAPE);
+    });
+    EXPECT_EQ(msgBox(L"Again", 0), 2);
+    EXPECT_TRUE(shownChecked);
+    box2_->get_CheckBoxValue(&value);
+    EXPECT_EQ(value, VARIANT_FALSE);
+}
+
+TEST_F(Version11Test, WithoutItsTextThereIsNoCheckBoxAndItsValueStays)
+{
+    box2_->put_CheckBoxValue(VARIANT_TRUE);
+    bool visible = true;
+    long children = 0;
+    DialogDriver driver([&](const DialogView& view) {
+        HWND box = GetDlgItem(view.body, dialog_ids::CheckBox);
+        visible = box && IsWindowVisible(box);
+        win::ComPtr<IAccessible> object;
+        AccessibleObjectFromWindow(view.dialog, OBJID_CLIENT, win::AccessibleIid, object.putVoid());
+        object->get_accChildCount(&children);
+        pressKey(view.focus, VK_ESCAPE);
+    });
+    EXPECT_EQ(msgBox(L"Plain", 0), 2);
+    EXPECT_FALSE(visible);
+    EXPECT_EQ(children, 2) << "the message and OK";
+    VARIANT_BOOL value = VARIANT_FALSE;
+    box2_->get_CheckBoxValue(&value);
+    EXPECT_EQ(value, VARIANT_TRUE);
 }
 
 } // namespace
