@@ -208,6 +208,19 @@ void placeScrollBars(const LayoutInput& in, LayoutResult& out)
     }
 }
 
+// Moves a position along one axis so that a span of `size` starting there
+// lies inside [start, start + length]; at `start` when it cannot.
+double insideSpan(double position, double size, double start, double length)
+{
+    return std::max(start, std::min(position, start + length - size));
+}
+
+void keepInside(const OwnerRect& area, LayoutResult& out)
+{
+    out.dialogLeft = insideSpan(out.dialogLeft, out.dialogWidth, area.left, area.width);
+    out.dialogTop = insideSpan(out.dialogTop, out.dialogHeight, area.top, area.height);
+}
+
 void placeOnScreen(const LayoutInput& in, LayoutResult& out)
 {
     switch (in.startUpPosition) {
@@ -215,11 +228,21 @@ void placeOnScreen(const LayoutInput& in, LayoutResult& out)
         out.dialogTop = in.top;
         out.dialogLeft = in.left;
         break;
-    case PositionOwner: // not clamped: the dialog may stand partly off the screen
+    case PositionOwner:
+        // Not clamped for the active window: the dialog may stand partly
+        // off the screen. A named owner keeps it on the owner's monitor.
         out.dialogTop = in.owner.top + (in.owner.height - out.dialogHeight) / 2;
         out.dialogLeft = in.owner.left + (in.owner.width - out.dialogWidth) / 2;
+        if (in.keepInWorkArea)
+            keepInside(in.workArea, out);
         break;
     case PositionScreen:
+        if (in.keepInWorkArea) {
+            out.dialogTop = in.workArea.top + (in.workArea.height - out.dialogHeight) / 2;
+            out.dialogLeft = in.workArea.left + (in.workArea.width - out.dialogWidth) / 2;
+            keepInside(in.workArea, out);
+            break;
+        }
         out.dialogTop = (in.screenHeight - out.dialogHeight) / 2;
         out.dialogLeft = (in.screenWidth - out.dialogWidth) / 2;
         break;

@@ -551,6 +551,46 @@ TEST(LayoutDialog, ACheckBoxStandsBetweenTheTextAndTheButtons)
     EXPECT_GE(capped.checkBoxTop, capped.textTop + capped.textViewHeight) << "the check box over the text area";
 }
 
+// With a named owner window, positions 1 and 2 keep the dialog inside the
+// work area of the owner's monitor: 1 centres on the owner and moves in, 2
+// centres in the area; a dialog larger than the area stands at its corner.
+TEST(LayoutDialog, ANamedOwnerKeepsTheDialogInItsMonitorsWorkArea)
+{
+    LayoutInput in;
+    in.keepInWorkArea = true;
+    in.workArea = OwnerRect{0, 15360, 15360, 11000}; // a second monitor right of the first
+    const LayoutResult measure = layoutDialog(in);
+    const double w = measure.dialogWidth, h = measure.dialogHeight;
+
+    in.startUpPosition = 2;
+    LayoutResult r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.dialogLeft, 15360 + (15360 - w) / 2);
+    EXPECT_DOUBLE_EQ(r.dialogTop, (11000 - h) / 2);
+
+    in.startUpPosition = 1;
+    in.owner = OwnerRect{5000, 15360 + 6000, 3000, 2000}; // well inside
+    r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.dialogLeft, 15360 + 6000 + (3000 - w) / 2);
+    EXPECT_DOUBLE_EQ(r.dialogTop, 5000 + (2000 - h) / 2);
+    in.owner = OwnerRect{-500, 15360 - 1000, 600, 400}; // straddling the monitors' edge, above the top
+    r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.dialogLeft, 15360);
+    EXPECT_DOUBLE_EQ(r.dialogTop, 0);
+    in.owner = OwnerRect{20000, 40000, 100, 100}; // beyond the area's far corner
+    r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.dialogLeft, 15360 + 15360 - w);
+    EXPECT_DOUBLE_EQ(r.dialogTop, 11000 - h);
+
+    in.workArea = OwnerRect{100, 200, 10, 10}; // smaller than the dialog
+    r = layoutDialog(in);
+    EXPECT_DOUBLE_EQ(r.dialogLeft, 200);
+    EXPECT_DOUBLE_EQ(r.dialogTop, 100);
+
+    in.startUpPosition = 0; // a manual place stays where the caller put it
+    in.left = 99999;
+    EXPECT_DOUBLE_EQ(layoutDialog(in).dialogLeft, 99999);
+}
+
 TEST(LayoutDialog, WidestOfTextButtonsAndHeading)
 {
     struct Case {

@@ -25,7 +25,8 @@ namespace {
 // What the call finds out before the dialog is prepared.
 struct CallContext {
     HWND active = nullptr;    // the caller's active window
-    OwnerRect owner;          // its rectangle, for centring on it
+    HWND named = nullptr;     // the owner window the caller named (OwnerWindow), when it is a window
+    OwnerRect owner;          // the named owner's or else the active window's rectangle, for centring on it
     DecodedButtons decoded{}; // the Buttons flags taken apart
     int buttonCount = 0;      // buttons the set shows
 };
@@ -57,12 +58,23 @@ std::u16string headingText(const std::u16string& title, const std::u16string& de
 
 // Centring on the active window needs its rectangle; without an active
 // window the dialog is centred on the screen instead.
+// The window OwnerWindow names, as the platform widens a 32-bit handle;
+// none for 0 or a number that names no window.
+HWND namedOwner(const ExtendedProperties& extended)
+{
+    if (extended.ownerWindow() == 0)
+        return nullptr;
+    const HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(extended.ownerWindow()));
+    return IsWindow(window) ? window : nullptr;
+}
+
 void findOwner(QuillnoteProperties& properties, CallContext& call)
 {
     if (properties.startUpPosition() != StartUp::CenterOfForm)
         return;
     RECT rect = {};
-    if (call.active && GetWindowRect(call.active, &rect)) {
+    const HWND window = call.named ? call.named : call.active;
+    if (window && GetWindowRect(window, &rect)) {
         const forms::Units units = forms::screenUnits();
         call.owner = ownerRectFromPixels(rect.left, rect.top, rect.right, rect.bottom, units.twipsPerPixelX,
                                          units.twipsPerPixelY);
@@ -223,6 +235,20 @@ ScreenMeasures screenMeasures(HWND window, const forms::Units& units)
     return measures;
 }
 
+// The work area of a window's monitor in twips; false when it cannot be
+// found.
+bool workAreaOf(HWND window, const forms::Units& units, OwnerRect& area)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    const HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (!monitor || !GetMonitorInfoW(monitor, &info))
+        return false;
+    area = ownerRectFromPixels(info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom,
+                               units.twipsPerPixelX, units.twipsPerPixelY);
+    return true;
+}
+
 // The layout's input: the sizes the labels report now that their captions
 // are set, the properties, the owner and the screen.
 LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties& properties,
@@ -243,7 +269,9 @@ LayoutInput layoutInputOf(const MessageBoxForm& form, const QuillnoteProperties&
     in.top = properties.top();
     in.left = properties.left();
     in.owner = call.owner;
-    const ScreenMeasures screen = screenMeasures(call.active, form.units());
+    const ScreenMeasures screen = screenMeasures(call.named ? call.named : call.active, form.units());
+    if (call.named)
+        in.keepInWorkArea = workAreaOf(call.named, form.units(), in.workArea);
     in.screenWidth = screen.width;
     in.screenHeight = screen.height;
     in.maxDialogHeight = screen.maxDialogHeight;
@@ -394,6 +422,7 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     SharedSettings& settings = properties.shared();
     CallContext call;
     runStep([&] { call.active = GetActiveWindow(); });
+    runStep([&] { call.named = namedOwner(extended); });
     runStep([&] { findOwner(properties, call); });
     markPhase("caller's window and owner");
 
@@ -435,6 +464,7 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     form.makeOnlyShownButtons();
     markPhase("layout");
 
+    form.setOwnerWindow(call.named);
     const int laidOutAt = form.dpi();
     SetLastError(ERROR_SUCCESS);
     if (!form.load()) {

@@ -61,7 +61,7 @@ bool Form::load()
     const DWORD style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | extraExStyle();
     if (!createWindow(ClassName, exStyle, style, units_.xPixels(left_), units_.yPixels(top_), units_.xPixels(width_),
-                      units_.yPixels(height_), nullptr, 0, text_.windowSystemCopy().c_str()))
+                      units_.yPixels(height_), owner_, 0, text_.windowSystemCopy().c_str()))
         return false;
     // On a monitor of another resolution than the screen's (the system's),
     // the window has its own.
@@ -175,6 +175,10 @@ void Form::show(bool modal)
         modal_ = true;
         ThreadWindows state{hwnd(), &disabledWindows_};
         EnumThreadWindows(GetCurrentThreadId(), &collectEnabledWindow, reinterpret_cast<LPARAM>(&state));
+        // An owner of another thread, as the platform's box does with one.
+        if (owner_ && IsWindow(owner_) && IsWindowEnabled(owner_) &&
+            std::find(disabledWindows_.begin(), disabledWindows_.end(), owner_) == disabledWindows_.end())
+            disabledWindows_.push_back(owner_);
         for (HWND window : disabledWindows_)
             EnableWindow(window, FALSE);
     }

@@ -33,6 +33,10 @@ public:
     // Creates the window (hidden) and the controls, then raises Load. False
     // when the window cannot be created; the form is then not loaded.
     bool load();
+    // A window that owns the form's window (set before load): the form
+    // stays above it and goes with it, and a modal show disables it too,
+    // whichever thread or program it belongs to.
+    void setOwnerWindow(HWND owner) { owner_ = owner; }
     bool loaded() const { return loaded_; }
 
     // Modal: disables the thread's other windows, runs the message loop until
@@ -162,6 +166,7 @@ private:
     bool deleteWhenUnloaded_ = false;
     int depth_ = 0;
     std::vector<HWND> disabledWindows_;
+    HWND owner_ = nullptr;
     HWND activeBeforeShow_ = nullptr;
     std::vector<CommandButton*> buttons_;
     std::vector<PictureBox*> pictureBoxes_;

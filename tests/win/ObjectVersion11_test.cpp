@@ -4,6 +4,7 @@
 
 #include "DialogTest.h"
 #include "EventSink.h"
+#include "PeerProcess.h"
 #include "dialog/DialogControlIds.h"
 #include "win/AccessibleIid.h"
 #include "win/Bstr.h"
@@ -512,6 +513,64 @@ TEST_F(Version11Test, WithoutItsTextThereIsNoCheckBoxAndItsValueStays)
     VARIANT_BOOL value = VARIANT_FALSE;
     box2_->get_CheckBoxValue(&value);
     EXPECT_EQ(value, VARIANT_TRUE);
+}
+
+// OwnerWindow names a window of another program: the dialog is owned by
+// it, centred on it with StartUpPosition 1, and a modal call disables it for
+// its duration. A number that names no window is ignored.
+TEST_F(Version11Test, ANamedOwnerOwnsTheDialogAndIsDisabledWhileItIsModal)
+{
+    PeerProcess peer;
+    ASSERT_NE(peer.window(), nullptr);
+    SetWindowPos(peer.window(), nullptr, 100, 80, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    box_->put_StartUpPosition(1);
+    box2_->put_OwnerWindow(static_cast<LONG>(reinterpret_cast<LONG_PTR>(peer.window())));
+    HWND owner = nullptr;
+    bool ownerEnabled = true;
+    RECT dialog = {};
+    {
+        DialogDriver driver([&](const DialogView& view) {
+            owner = GetWindow(view.dialog, GW_OWNER);
+            ownerEnabled = IsWindowEnabled(peer.window()) != FALSE;
+            dialog = view.rect;
+            pressKey(view.focus, VK_ESCAPE);
+        });
+        EXPECT_EQ(msgBox(L"Owned", 0), 2);
+    }
+    EXPECT_EQ(owner, peer.window());
+    EXPECT_FALSE(ownerEnabled) << "the owner took input during the modal call";
+    EXPECT_TRUE(IsWindowEnabled(peer.window())) << "the owner was not given its input back";
+    RECT ownerRect = {};
+    GetWindowRect(peer.window(), &ownerRect);
+    EXPECT_NEAR((dialog.left + dialog.right) / 2, (ownerRect.left + ownerRect.right) / 2, 2);
+    EXPECT_NEAR((dialog.top + dialog.bottom) / 2, (ownerRect.top + ownerRect.bottom) / 2, 2);
+
+    for (const LONG invalid : {LONG{12345}, LONG{-1}}) {
+        SCOPED_TRACE(invalid);
+        box2_->put_OwnerWindow(invalid);
+        HWND none = reinterpret_cast<HWND>(1);
+        DialogDriver plain([&](const DialogView& view) {
+            none = GetWindow(view.dialog, GW_OWNER);
+            pressKey(view.focus, VK_ESCAPE);
+        });
+        EXPECT_EQ(msgBox(L"No owner", 0), 2);
+        EXPECT_EQ(none, nullptr);
+    }
+}
+
+// A modeless dialog goes with its owner.
+TEST_F(Version11Test, AModelessDialogGoesWithItsOwner)
+{
+    TestWindow ownerWindow(L"Owner", 50, 50, 400, 300);
+    box2_->put_OwnerWindow(static_cast<LONG>(reinterpret_cast<LONG_PTR>(ownerWindow.hwnd())));
+    HWND dialog = showModeless(L"Owned, modeless", 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), ownerWindow.hwnd());
+    DestroyWindow(ownerWindow.hwnd());
+    EXPECT_FALSE(IsWindow(dialog));
+    VARIANT_BOOL open = VARIANT_TRUE;
+    box2_->get_IsOpen(&open);
+    EXPECT_EQ(open, VARIANT_FALSE);
 }
 
 } // namespace
