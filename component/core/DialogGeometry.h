@@ -48,8 +48,8 @@ struct LayoutInput {
     double textWidth = 1005, textHeight = 195;      // MsgText.Width/Height after its caption is set
     bool controlBox = true;
     std::int16_t headingType = 0, textAlignment = 0, startUpPosition = 2;
-    std::int32_t top = 0, left = 0;                   // the Top and Left properties (manual position)
-    OwnerRect owner;                                  // used when startUpPosition == 1
+    std::int32_t top = 0, left = 0; // the Top and Left properties (manual position)
+    OwnerRect owner;                // used when startUpPosition == 1
     // With an owner window the caller named: the work area of the owner's
     // monitor. Positions 1 and 2 then keep the dialog inside it, 2 centring
     // it there (a dialog larger than the area stands at its top left).
