@@ -7,6 +7,7 @@
 #include "DialogElements.h"
 #include "PhaseMarks.h"
 #include "ResourceIds.h"
+#include "SystemAppearance.h"
 #include "core/ButtonFlags.h"
 #include "core/CopiedText.h"
 #include "core/CustomCaptions.h"
@@ -33,7 +34,6 @@ constexpr Colour LightGrey = 0xC0C0C0;
 constexpr Colour Grey = 0x808080;
 constexpr Colour DarkGrey = 0x404040;
 constexpr Colour WindowText = systemColour(SysColour::WindowText);
-constexpr Colour InactiveCaption = systemColour(SysColour::InactiveCaption);
 
 forms::FontSpec boldFont()
 {
@@ -300,17 +300,75 @@ void MessageBoxForm::Form_Activate()
     markPhase("Activate: shading, icon, heading, focus");
 }
 
+void MessageBoxForm::setColours(Colour headingFore, Colour bodyFore, Colour buttonsBack, std::int16_t theme)
+{
+    headingFore_ = headingFore;
+    bodyFore_ = bodyFore;
+    buttonsBack_ = buttonsBack;
+    theme_ = theme;
+    look_ = currentSystemLook();
+    applyShownColours();
+}
+
+DialogColours MessageBoxForm::shownColours() const
+{
+    const DialogColours set =
+        colourChoice(settings_.backColorHeading, headingFore_, settings_.backColorBody, bodyFore_, buttonsBack_,
+                     isSet(settings_.solidColorHeading), isSet(settings_.gradientPaint));
+    return themedColours(set, theme_, look_);
+}
+
+void MessageBoxForm::applyShownColours()
+{
+    const DialogColours shown = shownColours();
+    runStep([&] { TopCaption.setForeColor(shown.headingFore); });
+    runStep([&] { Background.setBackColor(shown.bodyBack); });
+    runStep([&] { MsgText.setForeColor(shown.bodyFore); });
+    runStep([&] {
+        for (auto& button : MsgButton) {
+            button.setBackColor(shown.buttonsBack);
+            button.setForeColor(shown.buttonsFore);
+        }
+        MsgCheck.setForeColor(shown.bodyFore);
+    });
+}
+
+// A change of high contrast or of the apps' mode while the dialog is open:
+// it takes its new colours, draws its heading and body again and repaints.
+void MessageBoxForm::systemLookChanged()
+{
+    const SystemLook look = currentSystemLook();
+    if (look == look_)
+        return;
+    look_ = look;
+    applyShownColours();
+    lastHeadingLook_ = HeadingLook{};
+    runStep([&] { PaintHeading(GetActiveWindow() == hwnd()); });
+    runStep([&] { paintShadedBody(); });
+    Background.invalidateAll();
+    TopHeading.invalidateAll();
+    for (auto& button : MsgButton)
+        button.requestRepaint();
+    MsgCheck.requestRepaint();
+}
+
 void MessageBoxForm::paintShadedBody()
 {
-    if (!isSet(settings_.gradientPaint))
+    const DialogColours shown = shownColours();
+    if (!shown.bodyShading)
         return;
     runStep([&] {
         forms::PictureBoxSurface body(Background);
         if (settings_.gradientDirection <= Direction::RightToLeft)
-            paintLinearGradient(body, settings_.backColorBody, settings_.gradientDirection, false, true,
-                                forms::systemColours());
-        else
+            paintLinearGradient(body, shown.bodyBack, settings_.gradientDirection, false, true, forms::systemColours());
+        else if (shown.bodyBack == settings_.backColorBody)
+            // The colour as set: the painter writes a resolved system colour
+            // back to the thread's setting, as it always has.
             paintFade(body, settings_.backColorBody, settings_.gradientDirection, forms::systemColours());
+        else {
+            Colour themed = shown.bodyBack;
+            paintFade(body, themed, settings_.gradientDirection, forms::systemColours());
+        }
     });
     runStep([&] {
         // The icon goes into the body's persistent picture, over the shading.
@@ -375,7 +433,7 @@ void MessageBoxForm::copyToClipboard()
 
 void MessageBoxForm::Background_Paint()
 {
-    if (!isSet(settings_.gradientPaint) && iconIndex_ >= 0)
+    if (!shownColours().bodyShading && iconIndex_ >= 0)
         drawIcon(Background.hdc());
 }
 
@@ -462,8 +520,9 @@ void MessageBoxForm::Timer2_Timer()
 
 void MessageBoxForm::PaintHeading(bool active)
 {
-    const Colour colour = active ? settings_.backColorHeading : InactiveCaption;
-    const bool solid = isSet(settings_.solidColorHeading);
+    const DialogColours shown = shownColours();
+    const Colour colour = active ? shown.headingBack : shown.inactiveHeadingBack;
+    const bool solid = !shown.headingGradient;
     // The poll asks for the heading ten times a second. Painting the same
     // look again gives the same picture, so only a change of look repaints
     // (which keeps an idle dialog idle).

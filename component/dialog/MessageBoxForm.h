@@ -6,6 +6,7 @@
 #include "DialogLink.h"
 #include "MessageScroller.h"
 #include "core/SharedSettings.h"
+#include "core/ThemeColours.h"
 #include "forms/CheckBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
@@ -80,6 +81,14 @@ public:
     // The seconds left are shown after the default button's caption while
     // the countdown runs; the user's first key or click stops it.
     void showCountdown() { countdownShown_ = true; }
+    // The colours the object keeps for itself (the heading's text, the
+    // message's, the buttons') and the theme; the heading's and the body's
+    // colours and shading come from the thread's settings as the dialog
+    // paints. Applies what the dialog then shows to its controls.
+    void setColours(Colour headingFore, Colour bodyFore, Colour buttonsBack, std::int16_t theme);
+    // What the dialog shows now (see themedColours).
+    DialogColours shownColours() const;
+
     // Closes the dialog with `code` from outside its own handlers, as if a
     // button with that code were pressed (a modeless dialog is freed).
     void closeFromOutside(std::int16_t code);
@@ -97,6 +106,7 @@ protected:
     void shown() override;
     void onDestroyed() override;
     void dpiChanged() override;
+    void systemLookChanged() override;
 
 private:
     void designControls();
@@ -125,6 +135,8 @@ private:
     forms::CommandButton* defaultButton();
     // The body's shading and the icon on it, for a dialog with GradientPaint.
     void paintShadedBody();
+    // The shown colours on the labels, the body and the buttons.
+    void applyShownColours();
     void drawIcon(HDC dc);
     void closeWith(std::int16_t code);
 
@@ -152,6 +164,11 @@ private:
     std::int16_t elapsedSeconds_ = 0;
     std::int16_t resultCode_ = 0;
     std::int16_t timeoutResult_ = 0;
+    Colour headingFore_ = Default::ForeColorHeading;
+    Colour bodyFore_ = Default::ForeColorBody;
+    Colour buttonsBack_ = Default::BackColorButtons;
+    std::int16_t theme_ = 0;
+    SystemLook look_ = SystemLook::Light;
     std::array<std::optional<std::int16_t>, 4> buttonResults_;
     bool countdownShown_ = false;
     std::u16string captionBeforeCountdown_;

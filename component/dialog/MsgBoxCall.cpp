@@ -83,14 +83,11 @@ void findOwner(QuillnoteProperties& properties, CallContext& call)
     }
 }
 
-void applyColours(MessageBoxForm& form, const QuillnoteProperties& properties)
+void applyColours(MessageBoxForm& form, const QuillnoteProperties& properties, const ExtendedProperties& extended)
 {
-    runStep([&] { form.TopCaption.setForeColor(properties.foreColorHeading()); });
-    runStep([&] { form.Background.setBackColor(properties.shared().backColorBody); });
-    runStep([&] { form.MsgText.setForeColor(properties.foreColorBody()); });
     runStep([&] {
-        for (auto& button : form.MsgButton)
-            button.setBackColor(properties.backColorButtons());
+        form.setColours(properties.foreColorHeading(), properties.foreColorBody(), properties.backColorButtons(),
+                        extended.theme());
     });
 }
 
@@ -139,14 +136,13 @@ int applyButtonCaptions(MessageBoxForm& form, const DecodedButtons& decoded, con
 // The check box under the message, when the call has its text: in the
 // message's colour, checked as CheckBoxValue says, after the buttons in the
 // Tab order.
-void applyCheckBox(MessageBoxForm& form, const QuillnoteProperties& properties, const ExtendedProperties& extended)
+void applyCheckBox(MessageBoxForm& form, const ExtendedProperties& extended)
 {
     if (extended.checkBoxText().empty())
         return;
     forms::CheckBox& box = form.MsgCheck;
     box.setCaption(extended.checkBoxText());
     box.setChecked(isSet(extended.checkBoxValue()));
-    box.setForeColor(properties.foreColorBody());
     box.setEnabled(true);
     box.setVisible(true);
     box.setTabStop(true);
@@ -441,14 +437,14 @@ std::unique_ptr<MessageBoxForm> prepareDialog(QuillnoteProperties& properties, c
     // All the call decides is set before the form is loaded: each window is
     // then made once, where and as it shows, instead of being made in its
     // design state and changed and moved after.
-    applyColours(form, properties);
+    applyColours(form, properties, extended);
     runStep([&] { applyHeading(form, headingText(title, properties.defaultTitle(), call.active)); });
     runStep([&] { call.decoded = decodeButtons(buttons); });
     runStep([&] { applyIcon(form, properties, call.decoded); });
     runStep([&] { call.buttonCount = applyButtonCaptions(form, call.decoded, extended); });
     runStep([&] { showEnabledButtons(form); });
     runStep([&] { applyDefaultButton(form, call); });
-    runStep([&] { applyCheckBox(form, properties, extended); });
+    runStep([&] { applyCheckBox(form, extended); });
     if (countdownShown(properties, extended))
         form.showCountdown();
     runStep([&] { applyMessage(form, message); });

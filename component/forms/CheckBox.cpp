@@ -17,12 +17,6 @@ void CheckBox::setChecked(bool on)
     requestRepaint();
 }
 
-void CheckBox::setForeColor(Colour c)
-{
-    foreColor_ = c;
-    requestRepaint();
-}
-
 void CheckBox::click()
 {
     if (!enabled() || !visible())
@@ -79,7 +73,7 @@ void CheckBox::draw(const DRAWITEMSTRUCT& item) const
     SavedDc saved(dc);
     SelectObject(dc, form().defaultFont());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : toColorRef(foreColor_));
+    SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : toColorRef(foreColor()));
     if (shown.plain()) {
         const std::wstring caption = win::toWide(this->caption());
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_LEFT | DT_TOP | DT_SINGLELINE);

@@ -15,8 +15,6 @@ public:
 
     bool checked() const { return checked_; }
     void setChecked(bool on);
-    Colour foreColor() const { return foreColor_; }
-    void setForeColor(Colour c);
 
     // Toggles it, then raises Click.
     void click() override;
@@ -36,7 +34,6 @@ private:
     int gapPixels() const;
 
     bool checked_ = false;
-    Colour foreColor_ = 0;
 };
 
 } // namespace quillnote::forms

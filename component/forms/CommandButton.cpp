@@ -89,6 +89,12 @@ void CommandButton::setBackColor(Colour c)
     requestRepaint();
 }
 
+void CommandButton::setForeColor(Colour c)
+{
+    foreColor_ = c;
+    requestRepaint();
+}
+
 void CommandButton::setEnabled(bool on)
 {
     enabled_ = on;
@@ -177,7 +183,7 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     SavedDc saved(dc);
     SelectObject(dc, form().defaultFont());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : toColorRef(foreColor_));
     const LabelText& shown = shownCaption();
     if (shown.plain()) {
         // The design font has it all: drawn with its access key underlined.

@@ -38,6 +38,9 @@ public:
     double captionWidth(const std::u16string& caption) const;
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour c);
+    // The caption's colour: the system's button text unless set.
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour c);
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
     bool visible() const { return visible_; }
@@ -84,6 +87,7 @@ private:
     int controlId_ = 0;
     std::u16string caption_;
     Colour backColor_ = 0;
+    Colour foreColor_ = systemColour(SysColour::ButtonText);
     bool enabled_ = true;
     bool visible_ = true;
     bool tabStop_ = true;

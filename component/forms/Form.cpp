@@ -430,6 +430,12 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         // Only the form's own code closes it.
         return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        if (loaded_)
+            systemLookChanged();
+        return defaultHandling(message, wParam, lParam);
     case WM_DPICHANGED:
         if (loaded_ && lParam) {
             followDpiChange(usableDpi(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));

@@ -138,6 +138,9 @@ protected:
     // its other controls again here. Also called from load() when the new
     // window's resolution is not the screen's, before createControls.
     virtual void dpiChanged() {}
+    // The system's colours or settings changed (high contrast, the apps'
+    // light or dark mode): a form that follows them looks again here.
+    virtual void systemLookChanged() {}
 
 private:
     // The focus is on the form or on one of its windows.
