@@ -488,6 +488,45 @@ int wmain(int argc, wchar_t** argv)
         }
         std::printf("  slowest direction %.2f ms\n", slowest);
 
+        // Every member of version 1.1 set (captions, a shown countdown, a
+        // check box, an owner, a theme) against default properties, in turn.
+        box->put_GradientPaint(VARIANT_FALSE);
+        win::ComPtr<_Quillnote2> box2;
+        if (SUCCEEDED(library.box.queryInterface(box2))) {
+            const int rounds = 30;
+            std::vector<double> plain, extended;
+            const HWND owner = CreateWindowExW(0, L"STATIC", L"Owner", WS_POPUP | WS_VISIBLE, 300, 300, 400, 300,
+                                               nullptr, nullptr, nullptr, nullptr);
+            const auto setAll = [&](bool on) {
+                const win::Bstr captions = win::Bstr::copyOf(on ? u"&Save|Do&n't save|Cancel" : u"");
+                const win::Bstr checkBox = win::Bstr::copyOf(on ? u"&Don't show this again" : u"");
+                box2->put_ButtonCaptions(captions.get());
+                box2->put_CheckBoxText(checkBox.get());
+                box2->put_ShowCountdown(on ? VARIANT_TRUE : VARIANT_FALSE);
+                box->put_TimerSeconds(on ? 30 : 0);
+                box2->put_TimeoutResult(on ? 32000 : 0);
+                box2->put_OwnerWindow(on ? static_cast<LONG>(reinterpret_cast<LONG_PTR>(owner)) : 0);
+                box2->put_Theme(on ? 2 : 0);
+            };
+            for (int round = 0; round < rounds; ++round) {
+                setAll(false);
+                plain.push_back(timeToFirstPaint(L"QuillnoteForm", [&] {
+                                    callMsgBox(box, Message, YesNoCancelQuestion);
+                                }).onScreen);
+                setAll(true);
+                extended.push_back(timeToFirstPaint(L"QuillnoteForm", [&] {
+                                       callMsgBox(box, Message, YesNoCancelQuestion);
+                                   }).onScreen);
+            }
+            setAll(false);
+            if (owner)
+                DestroyWindow(owner);
+            const double plainMs = median(plain), extendedMs = median(extended);
+            std::printf("First paint with every member of 1.1 set (warm, on the screen, median of %d)\n", rounds);
+            std::printf("  default properties %8.2f ms, every 1.1 member set %8.2f ms: x%.2f\n", plainMs, extendedMs,
+                        plainMs > 0 ? extendedMs / plainMs : 0);
+        }
+
         // An idle dialog: open, active, nobody touching it.
         box->put_GradientPaint(VARIANT_FALSE);
         box->put_Modal(VARIANT_FALSE);
