@@ -3,7 +3,10 @@
 // ("Name=value", values as the signed numbers the interface carries) and the
 // MsgBox call in order, so that a test sees what the Show action wrote
 // without the component's dialog. The test owns it; its count only tells
-// whether the window still holds it.
+// whether the window still holds it. It answers for the interface of 1.0
+// only, as an object of that version would, unless offersVersion11 is set;
+// its MsgBox then leaves CheckBoxValue as userLeavesCheckBox says, as a user
+// would.
 
 #include "Quillnote.h"
 
@@ -15,12 +18,14 @@
 
 namespace quillnote::demo::test {
 
-class FakeQuillnote : public _Quillnote {
+class FakeQuillnote : public _Quillnote2 {
 public:
     std::vector<std::wstring> calls;
     std::wstring message, title;
     short buttons = -1;
     int msgBoxCalls = 0;
+    bool offersVersion11 = false;
+    VARIANT_BOOL userLeavesCheckBox = VARIANT_FALSE;
 
     ULONG references() const { return references_; }
     // The value of the last write of a property; empty if none.
@@ -34,9 +39,9 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        const bool known =
-            IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID__Quillnote);
-        *out = known ? static_cast<_Quillnote*>(this) : nullptr;
+        const bool known = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+                           IsEqualIID(iid, IID__Quillnote) || (offersVersion11 && IsEqualIID(iid, IID__Quillnote2));
+        *out = known ? static_cast<_Quillnote2*>(this) : nullptr;
         if (known)
             AddRef();
         return known ? S_OK : E_NOINTERFACE;
@@ -60,6 +65,8 @@ public:
         title.assign(Title ? Title : L"", Title ? SysStringLen(Title) : 0);
         buttons = Buttons;
         calls.push_back(L"MsgBox");
+        if (offersVersion11)
+            CheckBoxValue_ = userLeavesCheckBox;
         VariantInit(Result);
         V_VT(Result) = VT_I2;
         V_I2(Result) = 1;
@@ -100,7 +107,35 @@ public:
     QUILLNOTE_FAKE_PROPERTY(StartUpPosition, short)
     QUILLNOTE_FAKE_PROPERTY(Top, LONG)
     QUILLNOTE_FAKE_PROPERTY(Left, LONG)
+    QUILLNOTE_FAKE_PROPERTY(ShowCountdown, VARIANT_BOOL)
+    QUILLNOTE_FAKE_PROPERTY(TimeoutResult, short)
+    QUILLNOTE_FAKE_PROPERTY(CheckBoxValue, VARIANT_BOOL)
+    QUILLNOTE_FAKE_PROPERTY(OwnerWindow, LONG)
+    QUILLNOTE_FAKE_PROPERTY(Theme, short)
 #undef QUILLNOTE_FAKE_PROPERTY
+
+#define QUILLNOTE_FAKE_TEXT(Name)                                                                                      \
+    HRESULT STDMETHODCALLTYPE get_##Name(BSTR* value) override                                                         \
+    {                                                                                                                  \
+        *value = SysAllocStringLen(Name##_.data(), static_cast<UINT>(Name##_.size()));                                 \
+        return S_OK;                                                                                                   \
+    }                                                                                                                  \
+    HRESULT STDMETHODCALLTYPE put_##Name(BSTR value) override                                                          \
+    {                                                                                                                  \
+        Name##_.assign(value ? value : L"", value ? SysStringLen(value) : 0);                                          \
+        calls.push_back(std::wstring(L## #Name) + L"=" + Name##_);                                                     \
+        return S_OK;                                                                                                   \
+    }                                                                                                                  \
+    std::wstring Name##_;
+
+    QUILLNOTE_FAKE_TEXT(ButtonCaptions)
+    QUILLNOTE_FAKE_TEXT(CheckBoxText)
+#undef QUILLNOTE_FAKE_TEXT
+
+    // The dialog's state: the Show action never asks for it.
+    HRESULT STDMETHODCALLTYPE get_IsOpen(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_Result(short*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Close(short) override { return E_NOTIMPL; }
 
     HRESULT STDMETHODCALLTYPE get_DefaultTitle(BSTR* value) override
     {

@@ -45,7 +45,7 @@ void DemoWindow::showMessage()
             giveFocus(field);
         return;
     }
-    show_.writeAndCall(*conversion.values, values.message, values.title);
+    show_.writeAndCall(*conversion.values, version11_, hwnd(), values.message, values.title);
 }
 
 void DemoWindow::reset()
@@ -72,6 +72,7 @@ void DemoWindow::reset()
     runStep([&] { setCheck(Control::pMoveable, false); });
     runStep([&] { setCheck(Control::Modal, true); });
     runStep([&] { writeText(Control::TimerSeconds, u"0"); });
+    version11_ = Version11Values();
     // Fails while the window is hidden (at start-up): skipped, and the
     // selection below is made all the same.
     runStep([&] { giveFocus(Control::Message); });

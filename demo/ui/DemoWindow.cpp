@@ -2,6 +2,7 @@
 
 #include "ResourceIds.h"
 #include "Text.h"
+#include "Version11Window.h"
 #include "forms/Screen.h"
 #include "win/Steps.h"
 
@@ -16,6 +17,19 @@ constexpr wchar_t ClassName[] = L"QuillnoteDemo";
 // window's background, which must be painted under them.
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD WindowExStyle = WS_EX_DLGMODALFRAME;
+
+// The system menu's item that opens the "Version 1.1 Properties" window (a
+// command of our own: below the system's, a multiple of 16).
+constexpr UINT Version11Command = 0x0110;
+
+void addVersion11Item(HWND window)
+{
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu)
+        return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, Version11Command, L"Version 1.1 &Properties...");
+}
 
 } // namespace
 
@@ -51,6 +65,7 @@ bool DemoWindow::create()
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
+    addVersion11Item(hwnd());
     if (!controls_.create(hwnd()))
         return false;
     numeric_.create();
@@ -72,6 +87,8 @@ void DemoWindow::show()
     SetForegroundWindow(hwnd());
     moveFocus(Control::Window, false);
 }
+
+void DemoWindow::editVersion11() { editVersion11Values(hwnd(), version11_, services_); }
 
 bool DemoWindow::rightAligned(Control textBox) const
 {
@@ -113,6 +130,13 @@ LRESULT DemoWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         if (activate(LOWORD(wParam) != WA_INACTIVE))
             return 0;
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == Version11Command) {
+            if (!closing_)
+                editVersion11();
+            return 0;
+        }
         break;
     case WM_CLOSE:
         exit();

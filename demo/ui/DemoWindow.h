@@ -2,7 +2,8 @@
 // The demonstration window QuillnoteDemo: a Message and a Title field, the
 // three option groups of a MsgBox call, every property of the component in
 // colour fields, selectors, position fields and check boxes, and the buttons
-// Show Message, Reset and Exit.
+// Show Message, Reset and Exit. The members of version 1.1 are edited in a
+// window of their own, from the system menu's "Version 1.1 Properties...".
 //
 // The controls' values are the window's state; the Show action reads them
 // when it runs. Every control that takes the focus is hooked, so that the
@@ -14,6 +15,7 @@
 #include "DemoServices.h"
 #include "NumericFields.h"
 #include "ShowAction.h"
+#include "Version11Values.h"
 #include "forms/Gdi.h"
 #include "forms/Window.h"
 
@@ -40,11 +42,14 @@ public:
     void showMessage();
     void reset();
     void exit();
+    // Opens the "Version 1.1 Properties" window (modal).
+    void editVersion11();
 
     HWND control(Control c) const { return controls_[c]; }
     // What the window keeps beyond the controls' own state.
     bool showIsDefault() const { return showIsDefault_; }
     bool rightAligned(Control textBox) const;
+    const Version11Values& version11() const { return version11_; }
     COLORREF swatchColour(int field) const { return colours_.swatchColour(field); }
 
 private:
@@ -88,6 +93,7 @@ private:
     ShowAction show_;
     forms::UniqueIcon bigIcon_;
     forms::UniqueIcon smallIcon_;
+    Version11Values version11_;
     bool showIsDefault_ = true;
     bool closing_ = false;
     HWND focusBeforeDeactivation_ = nullptr;

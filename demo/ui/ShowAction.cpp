@@ -29,6 +29,27 @@ std::wstring systemMessage(HRESULT result)
     return text;
 }
 
+VARIANT_BOOL variantBool(bool on) { return on ? VARIANT_TRUE : VARIANT_FALSE; }
+
+// The members of version 1.1, in the order of their interface. Returns
+// false when a text cannot be copied (the call is not made then).
+bool writeVersion11(_Quillnote2& box, const Version11Values& v, HWND window)
+{
+    const win::Bstr captions = win::Bstr::copyOf(v.buttonCaptions);
+    const win::Bstr checkBoxText = win::Bstr::copyOf(v.checkBoxText);
+    if (!captions.ok() || !checkBoxText.ok())
+        return false;
+    box.put_ShowCountdown(variantBool(v.showCountdown));
+    box.put_TimeoutResult(v.timeoutResult);
+    box.put_ButtonCaptions(captions.get());
+    box.put_CheckBoxText(checkBoxText.get());
+    box.put_CheckBoxValue(variantBool(v.checkBoxValue));
+    // A window handle's significant bits fit 32 bits on every Windows.
+    box.put_OwnerWindow(v.ownedByWindow && window ? HandleToLong(window) : 0);
+    box.put_Theme(v.theme);
+    return true;
+}
+
 } // namespace
 
 HRESULT ShowAction::ensureObject()
@@ -44,7 +65,8 @@ HRESULT ShowAction::ensureObject()
     return result;
 }
 
-void ShowAction::writeAndCall(const PropertyValues& v, const std::u16string& message, const std::u16string& title)
+void ShowAction::writeAndCall(const PropertyValues& v, Version11Values& version11, HWND window,
+                              const std::u16string& message, const std::u16string& title)
 {
     // The working reference: the object stays in demoBox_ when it goes.
     const win::ComPtr<_Quillnote> box = demoBox_;
@@ -72,6 +94,12 @@ void ShowAction::writeAndCall(const PropertyValues& v, const std::u16string& mes
     box->put_Modal(variantBool(v.modal));
     box->put_TimerSeconds(v.timerSeconds);
 
+    win::ComPtr<_Quillnote2> box2;
+    if (FAILED(box->QueryInterface(IID_PPV_ARGS(box2.put()))))
+        box2.reset();
+    if (box2 && !writeVersion11(*box2.get(), version11, window))
+        return;
+
     const win::Bstr messageText = win::Bstr::copyOf(message);
     const win::Bstr titleText = win::Bstr::copyOf(title);
     if (!messageText.ok() || !titleText.ok())
@@ -80,6 +108,10 @@ void ShowAction::writeAndCall(const PropertyValues& v, const std::u16string& mes
     VariantInit(&result);
     box->MsgBox(messageText.get(), v.buttons, titleText.get(), &result);
     VariantClear(&result);
+
+    VARIANT_BOOL left = VARIANT_FALSE;
+    if (box2 && SUCCEEDED(box2->get_CheckBoxValue(&left)))
+        version11.checkBoxValue = left != VARIANT_FALSE;
 }
 
 std::wstring creationFailureText(HRESULT result)

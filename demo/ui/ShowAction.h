@@ -1,11 +1,13 @@
 #pragma once
 // The Show action's part that talks to the component: the one Quillnote
 // object of the window (created on the first Show and reused), every
-// property written in order, and the MsgBox call.
+// property written in order (the members of version 1.1 after those of 1.0,
+// when the object has them), and the MsgBox call.
 
 #include "DemoServices.h"
 #include "Quillnote.h"
 #include "ShowValues.h"
+#include "Version11Values.h"
 #include "win/ComPtr.h"
 
 #include <windows.h>
@@ -24,8 +26,12 @@ public:
     bool hasObject() const { return static_cast<bool>(demoBox_); }
 
     // Steps 4 to 8: writes the properties in their order, calls MsgBox with
-    // the two texts and the composed Buttons, and ignores its result.
-    void writeAndCall(const PropertyValues& values, const std::u16string& message, const std::u16string& title);
+    // the two texts and the composed Buttons, and ignores its result. An
+    // object of version 1.1 gets its members too (OwnerWindow is `window`
+    // when the values say so), and CheckBoxValue is read back afterwards:
+    // what the user left in the check box.
+    void writeAndCall(const PropertyValues& values, Version11Values& version11, HWND window,
+                      const std::u16string& message, const std::u16string& title);
 
     // The window goes away: so does its object.
     void release() { demoBox_.reset(); }
