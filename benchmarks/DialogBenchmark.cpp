@@ -10,7 +10,7 @@
 // first paint of messages of 1 to 10,000 lines; the processor time an open,
 // idle dialog takes; the cost of a heading repaint and of each of the 16 body
 // shadings on a body of the design size. Run it under the same conditions
-// each time (see the README); it prints figures and asserts nothing.
+// each time (see docs/speed.md); it prints figures and asserts nothing.
 //
 // Usage: dialog_benchmark [--cold SUBJECT | --cold-after-window SUBJECT]
 // (the other forms are how the benchmark measures one cold call; they return

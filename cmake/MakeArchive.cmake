@@ -4,8 +4,8 @@
 #         -P cmake/MakeArchive.cmake
 # The archive holds one install prefix per architecture (x86/, x64/: the DLL
 # and its assembly manifest, the header and GUIDs, the type library and the
-# CMake package), the samples, the README and the licence; nothing else of
-# the build trees.
+# CMake package), the samples, the README, the documentation (docs/) and the
+# licence; nothing else of the build trees.
 cmake_minimum_required(VERSION 3.25)
 foreach(var IN ITEMS X86_TREE X64_TREE OUTPUT_DIR)
     if(NOT DEFINED ${var})
@@ -44,7 +44,7 @@ foreach(pair IN ITEMS "x86=${X86_TREE}" "x64=${X64_TREE}")
 endforeach()
 
 file(COPY "${source_dir}/README.md" "${source_dir}/LICENSE" DESTINATION "${root}")
-file(COPY "${source_dir}/samples" DESTINATION "${root}")
+file(COPY "${source_dir}/samples" "${source_dir}/docs" DESTINATION "${root}")
 
 set(archive "${OUTPUT_DIR}/${name}.zip")
 file(REMOVE "${archive}")

@@ -4,7 +4,9 @@
 # with the tree's MinGW toolchain) and runs it under Wine with no registration
 # at all: the question is answered with "Yes" from outside (the Y key) and the
 # program must print "answer 6" and exit 0. The sample's countdown argument
-# (60 seconds) only keeps a lost key from hanging the test.
+# (60 seconds) only keeps a lost key from hanging the test. closed.exe learns
+# the answer of its modeless question from the Closed event: OK pressed with
+# Enter ("closed 1"), then its countdown left to end ("closed 32000").
 # Usage: cpp-sample-test.sh WINE_RUN TREE SAMPLE_DIR TOOLCHAIN_FILE
 set -u
 run=$1
@@ -36,7 +38,7 @@ failed=0
 check() { # name, condition status
     if [ "$2" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL $1"; fi
 }
-for file in hello.exe Quillnote.dll Quillnote.manifest; do
+for file in hello.exe closed.exe Quillnote.dll Quillnote.manifest; do
     [ -f "$work/build/$file" ]
     check "$file in the program's folder" $?
 done
@@ -52,6 +54,30 @@ printf '%s\n' "$text"
 check "hello.exe exits 0" "$rc"
 printf '%s\n' "$text" | grep -qx 'answer 6'
 check "hello.exe printed the answer Yes (6)" $?
+
+"$run" "$work/build/closed.exe" 60 >"$work/output" 2>&1 &
+program=$!
+answer_window '^Quillnote sample$' Return 30
+check "the modeless question was answered" $?
+wait $program
+rc=$?
+text=$(tr -d '\r' <"$work/output")
+printf '%s\n' "$text"
+check "closed.exe exits 0 (answered)" "$rc"
+printf '%s\n' "$text" | grep -qx 'closed 1'
+check "Closed brought the answer OK (1) to the program's own loop" $?
+
+"$run" "$work/build/closed.exe" 2 >"$work/output" 2>&1 &
+program=$!
+wait_for_window '^Quillnote sample$' 30 >/dev/null
+check "the modeless question is on screen" $?
+wait $program
+rc=$?
+text=$(tr -d '\r' <"$work/output")
+printf '%s\n' "$text"
+check "closed.exe exits 0 (countdown)" "$rc"
+printf '%s\n' "$text" | grep -qx 'closed 32000'
+check "Closed brought the countdown's TimeoutResult (32000)" $?
 
 # Without the DLL beside it, creation fails with a message, not silence.
 rm "$work/build/Quillnote.dll"

@@ -35,7 +35,10 @@ for arch in x86 x64; do
     done
 done
 for file in README.md LICENSE samples/properties.vbs samples/hello.vbs samples/hello.js samples/cpp/CMakeLists.txt \
-    samples/cpp/hello.cpp samples/cpp/hello-x86.manifest samples/cpp/hello-amd64.manifest; do
+    samples/countdown.vbs samples/cpp/hello.cpp samples/cpp/closed.cpp samples/cpp/hello-x86.manifest \
+    samples/cpp/hello-amd64.manifest \
+    docs/building.md docs/registering.md docs/samples.md docs/members.md docs/results.md docs/behaviour.md \
+    docs/speed.md; do
     expect "$file"
 done
 
