@@ -43,41 +43,29 @@ for file in hello.exe closed.exe Quillnote.dll Quillnote.manifest; do
     check "$file in the program's folder" $?
 done
 
-"$run" "$work/build/hello.exe" 60 >"$work/output" 2>&1 &
-program=$!
-answer_window '^Quillnote sample$' y 30
-check "the question was answered" $?
-wait $program
-rc=$?
-text=$(tr -d '\r' <"$work/output")
-printf '%s\n' "$text"
-check "hello.exe exits 0" "$rc"
-printf '%s\n' "$text" | grep -qx 'answer 6'
-check "hello.exe printed the answer Yes (6)" $?
-
-"$run" "$work/build/closed.exe" 60 >"$work/output" 2>&1 &
-program=$!
-answer_window '^Quillnote sample$' Return 30
-check "the modeless question was answered" $?
-wait $program
-rc=$?
-text=$(tr -d '\r' <"$work/output")
-printf '%s\n' "$text"
-check "closed.exe exits 0 (answered)" "$rc"
-printf '%s\n' "$text" | grep -qx 'closed 1'
-check "Closed brought the answer OK (1) to the program's own loop" $?
-
-"$run" "$work/build/closed.exe" 2 >"$work/output" 2>&1 &
-program=$!
-wait_for_window '^Quillnote sample$' 30 >/dev/null
-check "the modeless question is on screen" $?
-wait $program
-rc=$?
-text=$(tr -d '\r' <"$work/output")
-printf '%s\n' "$text"
-check "closed.exe exits 0 (countdown)" "$rc"
-printf '%s\n' "$text" | grep -qx 'closed 32000'
-check "Closed brought the countdown's TimeoutResult (32000)" $?
+# Runs a sample program in the background, answers its question with a key
+# (or, with the key "-", only waits for the question to show), and checks
+# that it exits 0 having printed the expected line.
+# answered PROGRAM ARGUMENT KEY EXPECTED_LINE WHAT
+answered() {
+    "$run" "$work/build/$1" "$2" >"$work/output" 2>&1 &
+    program=$!
+    if [ "$3" = - ]; then
+        wait_for_window '^Quillnote sample$' 30 >/dev/null
+    else
+        answer_window '^Quillnote sample$' "$3" 30
+    fi
+    check "$1 $2: the question was shown (and answered with $3)" $?
+    wait $program
+    rc=$?
+    tr -d '\r' <"$work/output"
+    check "$1 $2 exits 0" "$rc"
+    tr -d '\r' <"$work/output" | grep -qx "$4"
+    check "$1 $2: $5" $?
+}
+answered hello.exe 60 y 'answer 6' "printed the answer Yes (6)"
+answered closed.exe 60 Return 'closed 1' "Closed brought the answer OK (1) to the program's own loop"
+answered closed.exe 2 - 'closed 32000' "Closed brought the countdown's TimeoutResult (32000)"
 
 # Without the DLL beside it, creation fails with a message, not silence.
 rm "$work/build/Quillnote.dll"
