@@ -5,6 +5,7 @@
 
 #include "DemoFixture.h"
 #include "DialogDriver.h"
+#include "ResourceIds.h"
 
 namespace quillnote::demo::test {
 namespace {
@@ -54,6 +55,47 @@ TEST_F(EndToEnd, TheTestMessageThroughTheComponent)
     EXPECT_EQ(heading, L"Question");
     EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Yes", L"&No"}));
     EXPECT_TRUE(IsWindow(mainWindow())) << "Escape in the dialog is the dialog's";
+}
+
+// The members of version 1.1, set in the window's "Version 1.1 Properties"
+// window, reach the real component: its buttons take the captions, the
+// dialog is owned by the demonstration window (disabled while it is open),
+// and what the user leaves in the check box comes back to the window.
+TEST_F(EndToEnd, TheMembersOfVersion11ReachTheComponent)
+{
+    createAndShow(platformServices());
+    {
+        ModalWatcher properties(L"#32770", [](HWND window) {
+            SetDlgItemTextW(window, IDC_BUTTON_CAPTIONS, L"&Keep|&Discard");
+            SetDlgItemTextW(window, IDC_CHECKBOX_TEXT, L"&Remember my choice");
+            SendMessageW(GetDlgItem(window, IDC_OWNED_BY_WINDOW), BM_CLICK, 0, 0);
+            SendMessageW(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
+        });
+        PostMessageW(mainWindow(), WM_SYSCOMMAND, 0x0110, 0);
+        pump();
+        ASSERT_TRUE(properties.saw());
+    }
+    click(C::ButtonOption1); // OK and Cancel
+    HWND owner = nullptr;
+    bool ownerEnabled = true;
+    std::vector<std::wstring> captions;
+    qt::DialogDriver driver([&](const qt::DialogView& view) {
+        owner = GetWindow(view.dialog, GW_OWNER);
+        ownerEnabled = IsWindowEnabled(mainWindow()) != FALSE;
+        captions = view.captions();
+        if (HWND check = GetDlgItem(view.body, 115)) // the dialog's check box
+            qt::typeChar(check, L'r', true);
+        qt::dispatchQueued();
+        if (const qt::ButtonInfo* discard = view.button(L"&Discard"))
+            qt::clickButton(*discard);
+    });
+    click(C::ShowButton);
+    ASSERT_TRUE(driver.sawDialog());
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Keep", L"&Discard"}));
+    EXPECT_EQ(owner, mainWindow());
+    EXPECT_FALSE(ownerEnabled) << "a modal call disables its owner";
+    EXPECT_TRUE(IsWindowEnabled(mainWindow())) << "and gives it back";
+    EXPECT_TRUE(window_->version11().checkBoxValue) << "Alt+R ticked the check box";
 }
 
 TEST_F(EndToEnd, ACreationFailureIsReportedInAPlatformMessageBox)
