@@ -83,10 +83,10 @@ static int ask(_Quillnote2* box, short seconds)
         return fail("Connecting to the Closed event", hr);
     }
 
-    box->put_Modal(VARIANT_FALSE);         // MsgBox returns at once
-    box->put_TimerSeconds(seconds);        // the countdown ...
-    box->put_ShowCountdown(VARIANT_TRUE);  // ... shown on the default button
-    box->put_TimeoutResult(32000);         // what it answers
+    box->put_Modal(VARIANT_FALSE);        // MsgBox returns at once
+    box->put_TimerSeconds(seconds);       // the countdown ...
+    box->put_ShowCountdown(VARIANT_TRUE); // ... shown on the default button
+    box->put_TimeoutResult(32000);        // what it answers
     BSTR message = SysAllocString(L"Print the report now?");
     BSTR title = SysAllocString(L"Quillnote sample");
     VARIANT shown;
