@@ -1,9 +1,10 @@
 // Prints where the time of the dialog's first paint goes, phase by phase:
 // the dialog is built here with marks between the phases of the call (see
 // dialog/PhaseMarks.h) and shown in-process, alternately with default
-// properties and with GradientPaint and a circle fade. The first call of the
-// process (cold) is printed on its own, later calls (warm) as medians. It
-// prints figures and asserts nothing.
+// properties and with GradientPaint and a circle fade, then alternately with
+// default properties and with every member of version 1.1. The first call of
+// the process (cold) is printed on its own, later calls (warm) as medians.
+// It prints figures and asserts nothing.
 //
 // Usage: dialog_phases [--after-window | --requests]
 
@@ -71,7 +72,8 @@ std::u16string linesOfText(int count)
 }
 
 std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound = true,
-                                                        const std::u16string& message = OneLine)
+                                                        const std::u16string& message = OneLine,
+                                                        const ExtendedProperties& extended = ExtendedProperties{})
 {
     SharedSettings& settings = threadSharedSettings();
     const IconMetrics icon{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), forms::Screen::twipsPerPixelX(),
@@ -88,7 +90,9 @@ std::vector<std::pair<std::string, double>> timeOneCall(bool faded, bool sound =
                                      [](HWND dialog) { PostMessageW(dialog, WM_KEYUP, VK_ESCAPE, 0xC0010001); });
     traceMark("start of the call");
     const double start = nowMs();
-    showMessage(properties, message, 3 + 32, u"Benchmark");
+    if (extended.showCountdown() == FlagTrue)
+        properties.setTimerSeconds(30);
+    showMessage(properties, message, 3 + 32, u"Benchmark", extended);
     traceMark("end of the call");
     const benchmark::FirstPaint moments = watch.result();
     const double paintedAt = moments.painted;
@@ -179,6 +183,27 @@ int wmain(int argc, wchar_t** argv)
     printPhases("Warm: default properties (median of 30 per phase)", plain);
     printPhases("Warm: default properties but SoundBeep off (median of 30 per phase)", quiet);
     printPhases("Warm: GradientPaint, circle fade (median of 30 per phase)", faded);
+
+    // Every member of version 1.1 set, in turn with default properties
+    // (SoundBeep off for both).
+    HWND owner = CreateWindowExW(0, L"STATIC", L"Owner", WS_POPUP | WS_VISIBLE, 300, 300, 400, 300, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ExtendedProperties everyMember;
+    everyMember.setButtonCaptions(u"&Save|Do&n't save|Cancel");
+    everyMember.setCheckBoxText(u"&Don't show this again");
+    everyMember.setShowCountdown(FlagTrue);
+    everyMember.setTimeoutResult(32000);
+    everyMember.setOwnerWindow(static_cast<std::int32_t>(reinterpret_cast<LONG_PTR>(owner)));
+    everyMember.setTheme(ThemeChoice::Dark);
+    std::vector<std::vector<std::pair<std::string, double>>> quietAgain, extended;
+    for (int i = 0; i < rounds; ++i) {
+        quietAgain.push_back(timeOneCall(false, false));
+        extended.push_back(timeOneCall(false, false, OneLine, everyMember));
+    }
+    if (owner)
+        DestroyWindow(owner);
+    printPhases("Warm: SoundBeep off, in turn with the next (median of 30 per phase)", quietAgain);
+    printPhases("Warm: SoundBeep off, every member of 1.1 set (median of 30 per phase)", extended);
     std::vector<std::vector<std::pair<std::string, double>>> tall;
     const std::u16string tenThousand = linesOfText(10000);
     for (int i = 0; i < 5; ++i)

@@ -205,7 +205,7 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
     }
 }
 
-void CommandButton::paintInto(HDC dc)
+void CommandButton::paintInto(HDC dc, bool overItsBox)
 {
     // The state an owner-drawn button's own paint hands to its drawing.
     const LRESULT state = SendMessageW(hwnd(), BM_GETSTATE, 0, 0);
@@ -218,7 +218,9 @@ void CommandButton::paintInto(HDC dc)
     item.hwndItem = hwnd();
     item.hDC = dc;
     GetClientRect(hwnd(), &item.rcItem);
+    drawnOverItsBox_ = overItsBox;
     draw(item);
+    drawnOverItsBox_ = false;
     markPainted();
 }
 

@@ -62,8 +62,11 @@ public:
     // The owner-drawn button's request to be drawn (its WM_DRAWITEM).
     void drawItem(const DRAWITEMSTRUCT& item) const;
     // Draws the button whole into `dc` (its own client coordinates) in its
-    // current state, as its paint message would.
-    void paintInto(HDC dc);
+    // current state, as its paint message would. `overItsBox`: `dc` already
+    // holds its picture box's picture under it (the box draws its controls
+    // into its own picture), which a control drawn over the box then does
+    // not paint again.
+    void paintInto(HDC dc, bool overItsBox = false);
 
     std::function<void()> onClick;
     std::function<void()> onGotFocus;
@@ -75,6 +78,9 @@ protected:
     // Enter on the focused control: a button presses itself.
     virtual void enterPressed() { click(); }
     PictureBox* container() const { return container_; }
+    // Inside draw: whether the target already shows the picture box under
+    // the control.
+    bool drawnOverItsBox() const { return drawnOverItsBox_; }
     // The caption without its access markers, laid out in the form's font
     // (again when the caption or the font changed): its size, and the way
     // to draw a caption the font lacks characters of.
@@ -92,6 +98,7 @@ private:
     bool visible_ = true;
     bool tabStop_ = true;
     bool default_ = false;
+    bool drawnOverItsBox_ = false;
     int tabIndex_ = 0;
     mutable std::unique_ptr<LabelText> shownCaption_;
     mutable HFONT shownCaptionFont_ = nullptr;

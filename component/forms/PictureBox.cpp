@@ -191,7 +191,7 @@ void PictureBox::paintWhole(HDC target, bool withButtons)
                 SavedDc saved(dc);
                 SetViewportOrgEx(dc, place.left, place.top, nullptr);
                 IntersectClipRect(dc, 0, 0, place.right - place.left, place.bottom - place.top);
-                button->paintInto(dc);
+                button->paintInto(dc, true);
             }
     if (dc != target)
         BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);

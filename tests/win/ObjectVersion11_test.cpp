@@ -5,6 +5,7 @@
 #include "DialogTest.h"
 #include "EventSink.h"
 #include "PeerProcess.h"
+#include "Snapshot.h"
 #include "dialog/DialogControlIds.h"
 #include "win/AccessibleIid.h"
 #include "win/Bstr.h"
@@ -492,6 +493,59 @@ TEST_F(Version11Test, TheCheckBoxIsReachedToggledReadAndReported)
     EXPECT_TRUE(shownChecked);
     box2_->get_CheckBoxValue(&value);
     EXPECT_EQ(value, VARIANT_FALSE);
+}
+
+// What the check box shows: its square with the mark while checked and
+// without it once a click unchecks it, and beside the square the body's own
+// shaded picture (no background of its own), in the first paint of the
+// whole body and in the check box's own repaint alike.
+TEST_F(Version11Test, TheCheckBoxShowsItsStateOverTheShadedBody)
+{
+    box_->put_GradientPaint(VARIANT_TRUE);
+    box_->put_GradientDirection(7);
+    const win::Bstr text = win::Bstr::copyOf(u"&Remember");
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_TRUE));
+    const COLORREF markColour = GetSysColor(COLOR_WINDOWTEXT);
+    const Pixel mark{GetRValue(markColour), GetGValue(markColour), GetBValue(markColour)};
+    struct Seen {
+        int markPixels = -1;   // of the mark's colour inside the square
+        bool overBody = false; // the gap after the square shows the body's picture
+    };
+    const auto look = [&](HWND box, HWND body) {
+        Seen seen;
+        const Snapshot check(box);
+        const Snapshot under(body);
+        if (!check.valid() || !under.valid())
+            return seen;
+        // The square (13 pixels at this resolution) at the left, centred.
+        const int top = (check.height() - 13) / 2;
+        seen.markPixels = 0;
+        for (int y = top + 2; y < top + 11; ++y)
+            for (int x = 2; x < 11; ++x)
+                seen.markPixels += check.at(x, y) == mark ? 1 : 0;
+        POINT gap = {14, top + 6};
+        MapWindowPoints(box, body, &gap, 1);
+        seen.overBody = check.at(14, top + 6) == under.at(gap.x, gap.y) && under.at(gap.x, gap.y) != mark;
+        return seen;
+    };
+    Seen checked, unchecked;
+    DialogDriver driver([&](const DialogView& view) {
+        HWND box = GetDlgItem(view.body, dialog_ids::CheckBox);
+        if (!box)
+            return;
+        checked = look(box, view.body);
+        clickAt(box, 3, 3);
+        dispatchQueued();
+        UpdateWindow(box);
+        unchecked = look(box, view.body);
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    });
+    EXPECT_EQ(msgBox(L"Shaded", 0), 2);
+    EXPECT_GE(checked.markPixels, 15) << "no check mark while checked";
+    EXPECT_EQ(unchecked.markPixels, 0) << "a check mark once unchecked";
+    EXPECT_TRUE(checked.overBody) << "the first paint does not show the body under the check box";
+    EXPECT_TRUE(unchecked.overBody) << "the check box's own repaint does not show the body under it";
 }
 
 TEST_F(Version11Test, WithoutItsTextThereIsNoCheckBoxAndItsValueStays)
