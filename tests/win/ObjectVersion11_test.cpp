@@ -28,6 +28,20 @@ protected:
     // A modeless Yes/No dialog of this object, shown and activated.
     HWND showYesNo() { return showModeless(L"Keep going?", 4); }
 
+    // An object of its own, silent and modeless, with `sink` connected,
+    // showing `text` in an OK dialog (`dialog`; null when it did not show).
+    void showWatchedModeless(win::ComPtr<_Quillnote>& own, EventSink& sink, const wchar_t* text, HWND& dialog)
+    {
+        ASSERT_HRESULT_SUCCEEDED(component_.create(own));
+        own->put_SoundBeep(VARIANT_FALSE);
+        own->put_Modal(VARIANT_FALSE);
+        ASSERT_TRUE(sink.connect(own.get()));
+        const win::Bstr message = win::Bstr::copyOf(std::wstring_view(text));
+        Variant ignored;
+        ASSERT_HRESULT_SUCCEEDED(own->MsgBox(message.get(), 0, nullptr, ignored.get()));
+        dialog = findDialog(GetCurrentThreadId());
+    }
+
     win::ComPtr<_Quillnote2> box2_;
 };
 
@@ -198,15 +212,9 @@ TEST_F(Version11Test, ObjectsReleasedWhileTheirDialogsCloseAreNeverReachedAgain)
 {
     {
         win::ComPtr<_Quillnote> own;
-        ASSERT_HRESULT_SUCCEEDED(component_.create(own));
-        own->put_SoundBeep(VARIANT_FALSE);
-        own->put_Modal(VARIANT_FALSE);
         const auto sink = EventSink::create();
-        ASSERT_TRUE(sink->connect(own.get()));
-        const win::Bstr text = win::Bstr::copyOf(u"Released inside Closed");
-        Variant ignored;
-        ASSERT_HRESULT_SUCCEEDED(own->MsgBox(text.get(), 0, nullptr, ignored.get()));
-        HWND dialog = findDialog(GetCurrentThreadId());
+        HWND dialog = nullptr;
+        showWatchedModeless(own, *sink.get(), L"Released inside Closed", dialog);
         ASSERT_NE(dialog, nullptr);
         _Quillnote* last = own.detach();
         sink->onClosed = [&](short) {
@@ -219,15 +227,9 @@ TEST_F(Version11Test, ObjectsReleasedWhileTheirDialogsCloseAreNeverReachedAgain)
     }
     {
         win::ComPtr<_Quillnote> own;
-        ASSERT_HRESULT_SUCCEEDED(component_.create(own));
-        own->put_SoundBeep(VARIANT_FALSE);
-        own->put_Modal(VARIANT_FALSE);
         const auto sink = EventSink::create();
-        ASSERT_TRUE(sink->connect(own.get()));
-        const win::Bstr text = win::Bstr::copyOf(u"Outlives its object");
-        Variant ignored;
-        ASSERT_HRESULT_SUCCEEDED(own->MsgBox(text.get(), 0, nullptr, ignored.get()));
-        HWND dialog = findDialog(GetCurrentThreadId());
+        HWND dialog = nullptr;
+        showWatchedModeless(own, *sink.get(), L"Outlives its object", dialog);
         ASSERT_NE(dialog, nullptr);
         own.reset(); // the sink's connection point is all that is left
         releaseKey(dialog, VK_ESCAPE);

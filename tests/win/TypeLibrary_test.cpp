@@ -161,27 +161,35 @@ void expectProperty(ITypeInfo* iface, UINT get, const PropertyRow& row, bool wri
     expectKind(iface, putter.desc->lprgelemdescParam[0].tdesc, row.kind);
 }
 
+// The vtable side of the dual interface `guid`, named `name`: hidden, dual,
+// non-extensible, automation, dispatchable, with `functions` members of its
+// own and one base. Left empty when the library lacks it.
+void findDualInterface(ITypeLib* library, const GUID& guid, const wchar_t* name, WORD functions,
+                       win::ComPtr<ITypeInfo>& iface)
+{
+    win::ComPtr<ITypeInfo> dispatchSide;
+    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(guid, dispatchSide.put()));
+    EXPECT_EQ(memberName(dispatchSide.get(), MEMBERID_NIL), name);
+    HREFTYPE vtableRef = 0;
+    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableRef));
+    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeInfo(vtableRef, iface.put()));
+    TypeAttr attr(iface.get());
+    ASSERT_NE(attr.attr, nullptr);
+    EXPECT_EQ(attr.attr->typekind, TKIND_INTERFACE);
+    EXPECT_EQ(attr.attr->wTypeFlags, 0x11D0);
+    EXPECT_EQ(attr.attr->cFuncs, functions);
+    EXPECT_EQ(attr.attr->cImplTypes, 1);
+}
+
 // Version 1.1: _Quillnote2, a dual interface derived from _Quillnote (which
 // the caller checked unchanged), with the new members; the events'
 // dispinterface __Quillnote; the class with _Quillnote2 as its default
 // interface and __Quillnote as its default source.
 void checkVersionOnePointOne(ITypeLib* library, ITypeInfo* firstInterface)
 {
-    win::ComPtr<ITypeInfo> dispatchSide;
-    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(Interface2Guid, dispatchSide.put()));
-    EXPECT_EQ(memberName(dispatchSide.get(), MEMBERID_NIL), L"_Quillnote2");
-    HREFTYPE vtableRef = 0;
-    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableRef));
     win::ComPtr<ITypeInfo> iface;
-    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeInfo(vtableRef, iface.put()));
-    {
-        TypeAttr attr(iface.get());
-        ASSERT_NE(attr.attr, nullptr);
-        EXPECT_EQ(attr.attr->typekind, TKIND_INTERFACE);
-        EXPECT_EQ(attr.attr->wTypeFlags, 0x11D0);
-        EXPECT_EQ(attr.attr->cFuncs, 17);
-        EXPECT_EQ(attr.attr->cImplTypes, 1);
-    }
+    findDualInterface(library, Interface2Guid, L"_Quillnote2", 17, iface);
+    ASSERT_TRUE(iface);
     HREFTYPE baseRef = 0;
     ASSERT_HRESULT_SUCCEEDED(iface->GetRefTypeOfImplType(0, &baseRef));
     win::ComPtr<ITypeInfo> base;
@@ -273,21 +281,9 @@ void checkLibrary(const std::wstring& path, SYSKIND expectedSystem)
     EXPECT_EQ(libName.view(), L"QuillnoteLib");
 
     // The interface: hidden, dual, non-extensible, automation, dispatchable.
-    win::ComPtr<ITypeInfo> dispatchSide;
-    ASSERT_HRESULT_SUCCEEDED(library->GetTypeInfoOfGuid(InterfaceGuid, dispatchSide.put()));
-    EXPECT_EQ(memberName(dispatchSide.get(), MEMBERID_NIL), L"_Quillnote");
-    HREFTYPE vtableRef = 0;
-    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableRef));
     win::ComPtr<ITypeInfo> iface;
-    ASSERT_HRESULT_SUCCEEDED(dispatchSide->GetRefTypeInfo(vtableRef, iface.put()));
-    {
-        TypeAttr attr(iface.get());
-        ASSERT_NE(attr.attr, nullptr);
-        EXPECT_EQ(attr.attr->typekind, TKIND_INTERFACE);
-        EXPECT_EQ(attr.attr->wTypeFlags, 0x11D0);
-        EXPECT_EQ(attr.attr->cFuncs, 41);
-        EXPECT_EQ(attr.attr->cImplTypes, 1);
-    }
+    findDualInterface(library.get(), InterfaceGuid, L"_Quillnote", 41, iface);
+    ASSERT_TRUE(iface);
 
     // Derived from stdole's IDispatch.
     HREFTYPE baseRef = 0;
