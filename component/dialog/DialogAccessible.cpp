@@ -306,6 +306,8 @@ STDMETHODIMP DialogAccessible::accDoDefaultAction(VARIANT child)
         return E_FAIL;
     // Pressed from the dialog's own message loop, as a click would be: the
     // press may close the dialog, which must not happen inside this call.
+    if (!element.button->ensureWindow())
+        return E_FAIL;
     return PostMessageW(element.button->hwnd(), BM_CLICK, 0, 0) ? S_OK : E_FAIL;
 }
 

@@ -40,7 +40,9 @@ RECT messageRect(const MessageBoxForm& form)
     return RECT{corner.x, corner.y, corner.x + units.xPixels(bounds.width), corner.y + units.yPixels(bounds.height)};
 }
 
-bool shown(const forms::CommandButton& button) { return button.visible() && button.alive(); }
+// A control counts from the moment it shows, though its window may come a
+// moment later (see CommandButton::place).
+bool shown(const forms::CommandButton& button) { return button.showing(); }
 
 // The shown controls in child order, from child 2: the buttons, then the
 // check box.
@@ -206,8 +208,14 @@ RECT locationOf(const MessageBoxForm& form, const DialogElement& element)
     case DialogElement::Kind::Message:
         return messageRect(form);
     case DialogElement::Kind::Button:
-    case DialogElement::Kind::CheckBox:
-        return screenRectOfWindow(element.button->hwnd());
+    case DialogElement::Kind::CheckBox: {
+        if (element.button->alive())
+            return screenRectOfWindow(element.button->hwnd());
+        RECT rect = element.button->placeInContainer();
+        if (form.Background.alive())
+            MapWindowPoints(form.Background.hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
     }
     return RECT{};
 }

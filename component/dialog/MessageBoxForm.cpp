@@ -184,7 +184,10 @@ bool MessageBoxForm::createControls()
         else if (!button.create(Background, button.bounds(), i, dialog_ids::FirstButton + i))
             return false;
     }
-    if (onlyShownButtons_ && !MsgCheck.visible())
+    // The check box never has the focus as the dialog activates: the body
+    // draws it into the first frame, and its window is made once that frame
+    // is on the screen.
+    if (onlyShownButtons_)
         MsgCheck.place(Background, MsgCheck.bounds(), 4, dialog_ids::CheckBox);
     else if (!MsgCheck.create(Background, MsgCheck.bounds(), 4, dialog_ids::CheckBox))
         return false;

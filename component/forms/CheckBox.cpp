@@ -14,7 +14,7 @@ namespace quillnote::forms {
 void CheckBox::setChecked(bool on)
 {
     checked_ = on;
-    requestRepaint();
+    repaintFace();
 }
 
 void CheckBox::click()
@@ -93,7 +93,8 @@ void CheckBox::draw(const DRAWITEMSTRUCT& item) const
     PictureBox* box = container();
     if (box && !drawnOverItsBox()) {
         RECT place = rect;
-        MapWindowPoints(item.hwndItem, box->hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT inBox = placeInContainer();
+        OffsetRect(&place, inBox.left, inBox.top);
         box->paintUnder(dc, place);
     }
 

@@ -34,14 +34,14 @@ void CommandButton::place(PictureBox& container, const TwipsRect& bounds, int ta
     }
 }
 
-bool CommandButton::makeWindow()
+bool CommandButton::makeWindow(bool shownNow)
 {
     if (!container_ || !container_->alive())
         return false;
     const TwipsRect& bounds = this->bounds();
     const Units& u = form().units();
     DWORD style = WS_CHILD | BS_OWNERDRAW | WS_CLIPSIBLINGS;
-    if (visible_)
+    if (visible_ && shownNow)
         style |= WS_VISIBLE;
     if (!enabled_)
         style |= WS_DISABLED;
@@ -57,12 +57,72 @@ bool CommandButton::makeWindow()
     return true;
 }
 
+bool CommandButton::showing() const { return visible_ && container_ && container_->alive(); }
+
+bool CommandButton::waitsForWindow() const { return showing() && !alive(); }
+
+bool CommandButton::ensureWindow()
+{
+    if (waitsForWindow())
+        makeWindow();
+    return alive();
+}
+
+void CommandButton::makeWindowOverDrawnPicture()
+{
+    if (!waitsForWindow() || !makeWindow(false))
+        return;
+    // Shown without a paint: the container's picture under it is already
+    // the button's, so neither an erase nor a paint of its own is wanted.
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_NOERASE | RDW_NOFRAME | RDW_NOCHILDREN);
+    markPainted();
+}
+
+RECT CommandButton::placeInContainer() const
+{
+    RECT place = {};
+    if (alive()) {
+        GetClientRect(hwnd(), &place);
+        if (container_)
+            MapWindowPoints(hwnd(), container_->hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+    // Where its window will be made.
+    const TwipsRect& bounds = this->bounds();
+    const Units& u = form().units();
+    place.left = u.xPixels(bounds.left);
+    place.top = u.yPixels(bounds.top);
+    place.right = place.left + u.xPixels(bounds.width);
+    place.bottom = place.top + u.yPixels(bounds.height);
+    return place;
+}
+
+void CommandButton::repaintFace()
+{
+    if (alive())
+        requestRepaint();
+    else if (container_)
+        container_->invalidateTwips(bounds());
+}
+
+void CommandButton::boundsChanged()
+{
+    // Without a window, the container draws the button: at its old place
+    // and at its new one, the container's picture changes.
+    if (!alive() && container_)
+        container_->invalidateAll();
+}
+
 void CommandButton::setCaption(std::u16string caption)
 {
     caption_ = std::move(caption);
     shownCaption_.reset();
     if (alive())
         SetWindowTextW(hwnd(), win::toWide(caption_).c_str());
+    else
+        repaintFace();
 }
 
 const LabelText& CommandButton::shownCaption() const
@@ -86,13 +146,13 @@ double CommandButton::captionWidth(const std::u16string& caption) const
 void CommandButton::setBackColor(Colour c)
 {
     backColor_ = c;
-    requestRepaint();
+    repaintFace();
 }
 
 void CommandButton::setForeColor(Colour c)
 {
     foreColor_ = c;
-    requestRepaint();
+    repaintFace();
 }
 
 void CommandButton::setEnabled(bool on)
@@ -100,26 +160,31 @@ void CommandButton::setEnabled(bool on)
     enabled_ = on;
     if (alive())
         EnableWindow(hwnd(), on);
+    else
+        repaintFace();
 }
 
 void CommandButton::setVisible(bool on)
 {
+    const bool wasWaiting = waitsForWindow();
     visible_ = on;
     if (alive())
         ShowWindow(hwnd(), on ? SW_SHOWNA : SW_HIDE);
     else if (on)
         makeWindow();
+    else if (wasWaiting)
+        repaintFace();
 }
 
 void CommandButton::setDefault(bool on)
 {
     default_ = on;
-    requestRepaint();
+    repaintFace();
 }
 
 bool CommandButton::setFocus()
 {
-    if (!alive() || !visible_ || !enabled_ || !IsWindowVisible(hwnd()))
+    if (!ensureWindow() || !visible_ || !enabled_ || !IsWindowVisible(hwnd()))
         return false;
     // Setting the focus where it is already changes nothing.
     SetFocus(hwnd());
@@ -207,21 +272,29 @@ void CommandButton::draw(const DRAWITEMSTRUCT& item) const
 
 void CommandButton::paintInto(HDC dc, bool overItsBox)
 {
-    // The state an owner-drawn button's own paint hands to its drawing.
-    const LRESULT state = SendMessageW(hwnd(), BM_GETSTATE, 0, 0);
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_BUTTON;
     item.CtlID = static_cast<UINT>(controlId_);
     item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = ((state & BST_FOCUS) ? ODS_FOCUS : 0) | ((state & BST_PUSHED) ? ODS_SELECTED : 0) |
-                     (IsWindowEnabled(hwnd()) ? 0 : ODS_DISABLED);
-    item.hwndItem = hwnd();
     item.hDC = dc;
-    GetClientRect(hwnd(), &item.rcItem);
+    if (alive()) {
+        // The state an owner-drawn button's own paint hands to its drawing.
+        const LRESULT state = SendMessageW(hwnd(), BM_GETSTATE, 0, 0);
+        item.itemState = ((state & BST_FOCUS) ? ODS_FOCUS : 0) | ((state & BST_PUSHED) ? ODS_SELECTED : 0) |
+                         (IsWindowEnabled(hwnd()) ? 0 : ODS_DISABLED);
+        item.hwndItem = hwnd();
+        GetClientRect(hwnd(), &item.rcItem);
+    } else {
+        // Without a window it has neither the focus nor a press.
+        item.itemState = enabled_ ? 0 : ODS_DISABLED;
+        const RECT place = placeInContainer();
+        item.rcItem = RECT{0, 0, place.right - place.left, place.bottom - place.top};
+    }
     drawnOverItsBox_ = overItsBox;
     draw(item);
     drawnOverItsBox_ = false;
-    markPainted();
+    if (alive())
+        markPainted();
 }
 
 LRESULT CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

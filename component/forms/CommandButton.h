@@ -25,10 +25,28 @@ public:
     ~CommandButton() override;
 
     bool create(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId = 0);
-    // Takes its place in the container without a window yet: the window is
-    // made when the button is first shown. A button that is never shown
-    // costs no window at all.
+    // Takes its place in the container without a window yet. A hidden
+    // button gets its window when it is first shown, so one that is never
+    // shown costs no window at all. A shown one is drawn by its container
+    // until the container has painted it on the screen, and gets its window
+    // then (see PictureBox): a control that takes no focus as its form
+    // activates need not hold up the form's first frame.
     void place(PictureBox& container, const TwipsRect& bounds, int tabIndex, int controlId = 0);
+    // Shown in its container: with its window, or drawn by the container
+    // while it waits for one.
+    bool showing() const;
+    // Shown, placed without a window, and not given one yet.
+    bool waitsForWindow() const;
+    // Gives a button that waits for its window the window now, to paint
+    // itself (for the focus, or a press, that need it before its container
+    // has painted). False when it has no window after.
+    bool ensureWindow();
+    // Gives a button that waits for its window the window, shown over the
+    // picture its container has just put on the screen, which already shows
+    // the button as it is: no paint of its own follows.
+    void makeWindowOverDrawnPicture();
+    // Where the button is, in its container's client pixels.
+    RECT placeInContainer() const;
 
     const std::u16string& caption() const { return caption_; }
     void setCaption(std::u16string caption);
@@ -86,8 +104,13 @@ protected:
     // to draw a caption the font lacks characters of.
     const LabelText& shownCaption() const;
 
+    void boundsChanged() override;
+    // Repaints the button: its window, or, while it has none, its place in
+    // the container that draws it.
+    void repaintFace();
+
 private:
-    bool makeWindow();
+    bool makeWindow(bool shownNow = true);
 
     PictureBox* container_ = nullptr;
     int controlId_ = 0;

@@ -303,6 +303,10 @@ bool Form::paintChildrenTogether()
     SendMessageW(hwnd(), WM_NCPAINT, 1, 0);
     showWhatWasDrawn();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_ALLCHILDREN);
+    // The frame is on the screen: the controls that did not need a window
+    // for it get theirs now, before any input is read.
+    for (PictureBox* box : pictureBoxes_)
+        box->makeWaitingButtonWindows();
     return true;
 }
 

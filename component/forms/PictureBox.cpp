@@ -182,17 +182,19 @@ void PictureBox::paintWhole(HDC target, bool withButtons)
         backBuffer_.create(target, size.cx, size.cy);
     const HDC dc = backBuffer_.valid() ? backBuffer_.dc() : target;
     paintInto(dc, size.cx, size.cy);
-    if (withButtons)
-        for (CommandButton* button : buttons_)
-            if (button->alive() && IsWindowVisible(button->hwnd())) {
-                RECT place = {};
-                GetClientRect(button->hwnd(), &place);
-                MapWindowPoints(button->hwnd(), hwnd(), reinterpret_cast<POINT*>(&place), 2);
-                SavedDc saved(dc);
-                SetViewportOrgEx(dc, place.left, place.top, nullptr);
-                IntersectClipRect(dc, 0, 0, place.right - place.left, place.bottom - place.top);
-                button->paintInto(dc, true);
-            }
+    // A button that waits for its window has none to paint it: the box
+    // draws it, whatever the paint. The others only when asked.
+    for (CommandButton* button : buttons_) {
+        const bool drawn =
+            button->waitsForWindow() || (withButtons && button->alive() && IsWindowVisible(button->hwnd()));
+        if (drawn) {
+            const RECT place = button->placeInContainer();
+            SavedDc saved(dc);
+            SetViewportOrgEx(dc, place.left, place.top, nullptr);
+            IntersectClipRect(dc, 0, 0, place.right - place.left, place.bottom - place.top);
+            button->paintInto(dc, true);
+        }
+    }
     if (dc != target)
         BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
@@ -207,6 +209,12 @@ void PictureBox::paintNow()
         return;
     paintWhole(dc.get(), true);
     markPainted();
+}
+
+void PictureBox::makeWaitingButtonWindows()
+{
+    for (CommandButton* button : buttons_)
+        button->makeWindowOverDrawnPicture();
 }
 
 void PictureBox::paintUnder(HDC dc, const RECT& area)
@@ -335,8 +343,11 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         if (form().paintChildrenTogether())
             return 0;
-        PaintDc paint(hwnd());
-        paintWhole(paint.get());
+        {
+            PaintDc paint(hwnd());
+            paintWhole(paint.get());
+        }
+        makeWaitingButtonWindows();
         return 0;
     }
     case WM_SIZE:

@@ -56,6 +56,10 @@ public:
     // would, through one back buffer and one device context of the box's
     // own (see Form::paintChildrenTogether); nothing when it is not showing.
     void paintNow();
+    // Gives the buttons that wait for their windows (see
+    // CommandButton::place) their windows, once the box's picture with them
+    // in it is painted.
+    void makeWaitingButtonWindows();
     // The box's showing scroll bars paint themselves now, if they wait for a
     // paint.
     void paintScrollBarsNow();

@@ -4,10 +4,13 @@
 // activation (where the dialog paints itself whole) or its frame's first
 // paint, as a caller's hook or the rest of the show may keep it: a picture
 // that reaches the screen only when the thread next waits for messages
-// shows as the difference.
+// shows as the difference. A check box is drawn by the body into that frame
+// and gets its window right after: the window must change nothing a person
+// sees.
 
 #include "DialogTest.h"
 #include "Snapshot.h"
+#include "win/Bstr.h"
 #include "win/PendingPaint.h"
 
 #include <optional>
@@ -102,12 +105,16 @@ TEST_F(FirstFrameTest, TheScreenShowsTheFinishedDialogOnceNoWindowWaitsForAPaint
         bool gradient;
         short direction;
         std::wstring message;
+        bool version11 = false; // a check box, captions of its own, the dark theme
     } cases[] = {
         {"default properties", false, 0, L"Do you want to save the changes you made?"},
         {"linear gradient", true, 0, L"Do you want to save the changes you made?"},
         {"circle fade", true, 7, L"Do you want to save the changes you made?"},
         {"tall message", false, 0, manyLines(500)},
+        {"check box, own captions, dark", true, 7, L"Do you want to save the changes you made?", true},
     };
+    win::ComPtr<_Quillnote2> box2;
+    ASSERT_HRESULT_SUCCEEDED(box_.queryInterface(box2));
     const struct {
         const char* name;
         UINT message;
@@ -118,6 +125,11 @@ TEST_F(FirstFrameTest, TheScreenShowsTheFinishedDialogOnceNoWindowWaitsForAPaint
             SCOPED_TRACE(point.name);
             box_->put_GradientPaint(c.gradient ? VARIANT_TRUE : VARIANT_FALSE);
             box_->put_GradientDirection(c.direction);
+            const win::Bstr checkBox = win::Bstr::copyOf(c.version11 ? u"&Don't show this again" : u"");
+            const win::Bstr captions = win::Bstr::copyOf(c.version11 ? u"&Save|Do&n't save|Cancel" : u"");
+            ASSERT_HRESULT_SUCCEEDED(box2->put_CheckBoxText(checkBox.get()));
+            ASSERT_HRESULT_SUCCEEDED(box2->put_ButtonCaptions(captions.get()));
+            ASSERT_HRESULT_SUCCEEDED(box2->put_Theme(c.version11 ? 2 : 0));
             const BusyAfterFirst busy(point.message, 150);
             ASSERT_TRUE(busy.active());
             ScreenWatch watch;

@@ -550,6 +550,47 @@ TEST_F(Version11Test, TheCheckBoxShowsItsStateOverTheShadedBody)
     EXPECT_TRUE(unchecked.overBody) << "the check box's own repaint does not show the body under it";
 }
 
+// The body draws the check box into the dialog's first frame, and the check
+// box gets its window right after, before any input is read: once the dialog
+// is active the window is there with nothing left to paint, screen readers
+// find it where it is, and its own repaint shows exactly what the body drew.
+TEST_F(Version11Test, TheCheckBoxWindowTakesOverWhatTheFirstFrameShows)
+{
+    box_->put_GradientPaint(VARIANT_TRUE);
+    box_->put_GradientDirection(7);
+    const win::Bstr text = win::Bstr::copyOf(u"&Remember");
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_TRUE));
+    bool present = false, waitedForPaint = true, locatedThere = false;
+    size_t changedByRepaint = 0;
+    DialogDriver driver([&](const DialogView& view) {
+        HWND box = GetDlgItem(view.body, dialog_ids::CheckBox);
+        present = box && IsWindowVisible(box);
+        if (present) {
+            waitedForPaint = GetUpdateRect(box, nullptr, FALSE) != FALSE;
+            RECT rect = {};
+            GetWindowRect(box, &rect);
+            win::ComPtr<IAccessible> object;
+            AccessibleObjectFromWindow(view.dialog, OBJID_CLIENT, win::AccessibleIid, object.putVoid());
+            long left = 0, top = 0, width = 0, height = 0;
+            locatedThere = object &&
+                           object->accLocation(&left, &top, &width, &height, makeI4(3)) == S_OK && // message, OK, it
+                           left == rect.left && top == rect.top && width == rect.right - rect.left &&
+                           height == rect.bottom - rect.top;
+            const Snapshot drawnByBody(box);
+            RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            const Snapshot repainted(box);
+            changedByRepaint = drawnByBody.valid() ? drawnByBody.differences(repainted) : ~size_t{0};
+        }
+        pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+    });
+    EXPECT_EQ(msgBox(L"Shaded", 0), 2);
+    ASSERT_TRUE(present) << "no check box window once the dialog is active";
+    EXPECT_FALSE(waitedForPaint) << "the check box window waits for a paint of its own";
+    EXPECT_TRUE(locatedThere) << "screen readers do not find the check box where its window is";
+    EXPECT_EQ(changedByRepaint, 0u) << "the check box's own paint differs from what the body drew of it";
+}
+
 TEST_F(Version11Test, WithoutItsTextThereIsNoCheckBoxAndItsValueStays)
 {
     box2_->put_CheckBoxValue(VARIANT_TRUE);
