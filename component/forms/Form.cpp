@@ -304,9 +304,9 @@ bool Form::paintChildrenTogether()
     showWhatWasDrawn();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_ALLCHILDREN);
     // The frame is on the screen: the controls that did not need a window
-    // for it get theirs now, before any input is read.
+    // for it get theirs next, before any input is read.
     for (PictureBox* box : pictureBoxes_)
-        box->makeWaitingButtonWindows();
+        box->makeWaitingButtonWindowsSoon();
     return true;
 }
 

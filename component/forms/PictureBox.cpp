@@ -211,8 +211,26 @@ void PictureBox::paintNow()
     markPainted();
 }
 
+namespace {
+// The box's own message that makes the windows of the buttons it has drawn.
+constexpr UINT MakeButtonWindows = WM_USER + 0x100;
+} // namespace
+
+void PictureBox::makeWaitingButtonWindowsSoon()
+{
+    if (buttonWindowsPosted_ || !alive())
+        return;
+    const bool waiting =
+        std::any_of(buttons_.begin(), buttons_.end(), [](const CommandButton* b) { return b->waitsForWindow(); });
+    if (waiting && PostMessageW(hwnd(), MakeButtonWindows, 0, 0))
+        buttonWindowsPosted_ = true;
+    else if (waiting)
+        makeWaitingButtonWindows(); // the queue is full: at once, then
+}
+
 void PictureBox::makeWaitingButtonWindows()
 {
+    buttonWindowsPosted_ = false;
     for (CommandButton* button : buttons_)
         button->makeWindowOverDrawnPicture();
 }
@@ -347,9 +365,12 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             PaintDc paint(hwnd());
             paintWhole(paint.get());
         }
-        makeWaitingButtonWindows();
+        makeWaitingButtonWindowsSoon();
         return 0;
     }
+    case MakeButtonWindows:
+        makeWaitingButtonWindows();
+        return 0;
     case WM_SIZE:
         scale_.resize(LOWORD(lParam), HIWORD(lParam));
         if (autoRedraw_)

@@ -57,9 +57,12 @@ public:
     // own (see Form::paintChildrenTogether); nothing when it is not showing.
     void paintNow();
     // Gives the buttons that wait for their windows (see
-    // CommandButton::place) their windows, once the box's picture with them
-    // in it is painted.
-    void makeWaitingButtonWindows();
+    // CommandButton::place) their windows once the box's picture with them
+    // in it is painted: from a message of the box's own, posted now. The
+    // thread's message loop takes posted messages before any input, so no
+    // key or click can reach a button's place before its window is there,
+    // and the frame on the screen does not wait for the windows.
+    void makeWaitingButtonWindowsSoon();
     // The box's showing scroll bars paint themselves now, if they wait for a
     // paint.
     void paintScrollBarsNow();
@@ -104,6 +107,7 @@ private:
     void mouseUp(UINT message, WPARAM wParam, LPARAM lParam);
     CommandButton* buttonOf(HWND hwnd) const;
     ScrollBar* scrollBarOf(HWND hwnd) const;
+    void makeWaitingButtonWindows();
 
     Colour backColor_ = 0;
     bool autoRedraw_ = false;
@@ -118,7 +122,8 @@ private:
     OwnWindowText text_;
     WindowlessControl* pressedChild_ = nullptr;
     bool pressedSelf_ = false;
-    bool registered_ = false; // with the form, as a box made on it
+    bool buttonWindowsPosted_ = false; // the message that makes them is on its way
+    bool registered_ = false;          // with the form, as a box made on it
 };
 
 } // namespace quillnote::forms
