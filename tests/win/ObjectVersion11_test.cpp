@@ -18,6 +18,54 @@
 namespace quillnote::test {
 namespace {
 
+// Clicks, through the system's input, at the middle of the dialog's check
+// box (where screen readers place it) as the dialog's frame is first painted,
+// while the thread is still inside the show: a click a person makes the
+// moment the dialog appears.
+class ClickOnTheCheckBoxAtTheFirstFrame {
+public:
+    ClickOnTheCheckBoxAtTheFirstFrame() { done_ = clicked_ = hadWindow_ = false; }
+    bool active() const { return hook_.active(); }
+    bool clicked() const { return clicked_; }
+    // Whether the check box had a window of its own when the click was made.
+    bool hadWindow() const { return hadWindow_; }
+
+private:
+    static LRESULT CALLBACK onReturn(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && !done_ && call->message == WM_NCPAINT && className(call->hwnd) == L"QuillnoteForm") {
+            done_ = true;
+            click(call->hwnd);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void click(HWND dialog)
+    {
+        hadWindow_ = GetDlgItem(viewOf(dialog).body, dialog_ids::CheckBox) != nullptr;
+        win::ComPtr<IAccessible> object;
+        AccessibleObjectFromWindow(dialog, OBJID_CLIENT, win::AccessibleIid, object.putVoid());
+        long left = 0, top = 0, width = 0, height = 0;
+        // The message, OK, the check box.
+        if (!object || object->accLocation(&left, &top, &width, &height, makeI4(3)) != S_OK || width <= 0)
+            return;
+        const POINT at = {left + 6, top + height / 2}; // on its square
+        INPUT input[3] = {};
+        const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+        for (int i = 0; i < 3; ++i) {
+            input[i].type = INPUT_MOUSE;
+            input[i].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+            input[i].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+            input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
+        }
+        clicked_ = SendInput(3, input, sizeof(INPUT)) == 3;
+    }
+    static inline bool done_ = false;
+    static inline bool clicked_ = false;
+    static inline bool hadWindow_ = false;
+    ThreadHook hook_{WH_CALLWNDPROCRET, &ClickOnTheCheckBoxAtTheFirstFrame::onReturn};
+};
+
 class Version11Test : public DialogTest {
 protected:
     void SetUp() override
@@ -589,6 +637,37 @@ TEST_F(Version11Test, TheCheckBoxWindowTakesOverWhatTheFirstFrameShows)
     EXPECT_FALSE(waitedForPaint) << "the check box window waits for a paint of its own";
     EXPECT_TRUE(locatedThere) << "screen readers do not find the check box where its window is";
     EXPECT_EQ(changedByRepaint, 0u) << "the check box's own paint differs from what the body drew of it";
+}
+
+// A click made the moment the dialog appears, where its first frame shows the
+// check box, ticks the check box: the check box gets its window before the
+// thread reads any input.
+TEST_F(Version11Test, AClickAsTheDialogAppearsReachesTheCheckBox)
+{
+    const win::Bstr text = win::Bstr::copyOf(u"&Remember");
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
+    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_FALSE));
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    const ClickOnTheCheckBoxAtTheFirstFrame clicker;
+    ASSERT_TRUE(clicker.active());
+    bool windowAfter = false;
+    {
+        DialogDriver driver([](const DialogView&) {});
+        driver.then(300, [&](const DialogView& view) {
+            HWND box = GetDlgItem(view.body, dialog_ids::CheckBox);
+            windowAfter = box && IsWindowVisible(box);
+            pressKey(view.focus ? view.focus : view.dialog, VK_ESCAPE);
+        });
+        EXPECT_EQ(msgBox(L"Appearing", 0), 2);
+    }
+    SetCursorPos(pointer.x, pointer.y); // where the next test expects it
+    ASSERT_TRUE(clicker.clicked()) << "the click could not be made";
+    EXPECT_FALSE(clicker.hadWindow()) << "the check box had its window before the first frame: not the case tested";
+    EXPECT_TRUE(windowAfter) << "no check box window after the click";
+    VARIANT_BOOL value = VARIANT_FALSE;
+    box2_->get_CheckBoxValue(&value);
+    EXPECT_EQ(value, VARIANT_TRUE) << "the click did not reach the check box";
 }
 
 TEST_F(Version11Test, WithoutItsTextThereIsNoCheckBoxAndItsValueStays)
