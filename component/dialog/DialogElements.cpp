@@ -209,8 +209,7 @@ RECT locationOf(const MessageBoxForm& form, const DialogElement& element)
         return messageRect(form);
     case DialogElement::Kind::Button:
     case DialogElement::Kind::CheckBox: {
-        if (element.button->alive())
-            return screenRectOfWindow(element.button->hwnd());
+        // Where it is in its box, with or without its window yet.
         RECT rect = element.button->placeInContainer();
         if (form.Background.alive())
             MapWindowPoints(form.Background.hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);

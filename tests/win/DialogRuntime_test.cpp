@@ -380,12 +380,7 @@ TEST_F(DialogRuntimeTest, KeepOnTopMakesTheDialogTopmost)
 void dragOnScreen(POINT from, int dx, int dy)
 {
     const auto send = [](DWORD flags, POINT at) {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof(input));
+        sendMouseAt(at, flags);
         Sleep(60);
     };
     send(MOUSEEVENTF_MOVE, from);

@@ -50,15 +50,8 @@ private:
         if (!object || object->accLocation(&left, &top, &width, &height, makeI4(3)) != S_OK || width <= 0)
             return;
         const POINT at = {left + 6, top + height / 2}; // on its square
-        INPUT input[3] = {};
-        const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-        for (int i = 0; i < 3; ++i) {
-            input[i].type = INPUT_MOUSE;
-            input[i].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-            input[i].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-            input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
-        }
-        clicked_ = SendInput(3, input, sizeof(INPUT)) == 3;
+        clicked_ = sendMouseAt(at, MOUSEEVENTF_MOVE) && sendMouseAt(at, MOUSEEVENTF_LEFTDOWN) &&
+                   sendMouseAt(at, MOUSEEVENTF_LEFTUP);
     }
     static inline bool done_ = false;
     static inline bool clicked_ = false;
@@ -72,6 +65,13 @@ protected:
     {
         DialogTest::SetUp();
         ASSERT_HRESULT_SUCCEEDED(box_.queryInterface(box2_));
+    }
+    // A check box with `text` under the message, ticked or not.
+    void setCheckBox(const char16_t* text, bool ticked)
+    {
+        const win::Bstr caption = win::Bstr::copyOf(text);
+        ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(caption.get()));
+        ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(ticked ? VARIANT_TRUE : VARIANT_FALSE));
     }
     // A modeless Yes/No dialog of this object, shown and activated.
     HWND showYesNo() { return showModeless(L"Keep going?", 4); }
@@ -470,9 +470,7 @@ TEST_F(Version11Test, AShownCountdownLeftAloneClosesWithTheTimeoutResult)
 // what the user left.
 TEST_F(Version11Test, TheCheckBoxIsReachedToggledReadAndReported)
 {
-    const win::Bstr text = win::Bstr::copyOf(u"&Don't show this again");
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_FALSE));
+    ASSERT_NO_FATAL_FAILURE(setCheckBox(u"&Don't show this again", false));
     HWND check = nullptr;
     RECT checkRect = {}, buttonRect = {};
     std::wstring copied;
@@ -553,9 +551,7 @@ TEST_F(Version11Test, TheCheckBoxShowsItsStateOverTheShadedBody)
 {
     box_->put_GradientPaint(VARIANT_TRUE);
     box_->put_GradientDirection(7);
-    const win::Bstr text = win::Bstr::copyOf(u"&Remember");
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_TRUE));
+    ASSERT_NO_FATAL_FAILURE(setCheckBox(u"&Remember", true));
     const COLORREF markColour = GetSysColor(COLOR_WINDOWTEXT);
     const Pixel mark{GetRValue(markColour), GetGValue(markColour), GetBValue(markColour)};
     struct Seen {
@@ -606,9 +602,7 @@ TEST_F(Version11Test, TheCheckBoxWindowTakesOverWhatTheFirstFrameShows)
 {
     box_->put_GradientPaint(VARIANT_TRUE);
     box_->put_GradientDirection(7);
-    const win::Bstr text = win::Bstr::copyOf(u"&Remember");
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_TRUE));
+    ASSERT_NO_FATAL_FAILURE(setCheckBox(u"&Remember", true));
     bool present = false, waitedForPaint = true, locatedThere = false;
     size_t changedByRepaint = 0;
     DialogDriver driver([&](const DialogView& view) {
@@ -644,9 +638,7 @@ TEST_F(Version11Test, TheCheckBoxWindowTakesOverWhatTheFirstFrameShows)
 // thread reads any input.
 TEST_F(Version11Test, AClickAsTheDialogAppearsReachesTheCheckBox)
 {
-    const win::Bstr text = win::Bstr::copyOf(u"&Remember");
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxText(text.get()));
-    ASSERT_HRESULT_SUCCEEDED(box2_->put_CheckBoxValue(VARIANT_FALSE));
+    ASSERT_NO_FATAL_FAILURE(setCheckBox(u"&Remember", false));
     POINT pointer = {};
     GetCursorPos(&pointer);
     const ClickOnTheCheckBoxAtTheFirstFrame clicker;

@@ -53,4 +53,14 @@ void pressKeyWithControl(HWND target, UINT key)
     SetKeyboardState(saved.data());
 }
 
+bool sendMouseAt(POINT screen, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(1, &input, sizeof(input)) == 1;
+}
+
 } // namespace quillnote::test

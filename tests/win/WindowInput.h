@@ -22,4 +22,9 @@ void clickAt(HWND window, int x, int y);   // client pixels
 void pressAt(HWND window, int x, int y);   // mouse down only
 void releaseAt(HWND window, int x, int y); // mouse up only
 
+// Real mouse input, as a user's, through the system's input queue: one
+// event (a move, a press or a release, MOUSEEVENTF_*) at a screen point.
+// False when the system did not take it.
+bool sendMouseAt(POINT screen, DWORD flags);
+
 } // namespace quillnote::test
